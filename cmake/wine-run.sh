@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# CTest's emulator for the Windows test executables: runs one under Wine in the
+# build tree's private prefix, with a time limit. A test that leaves a modal
+# dialog open cannot hang the run: on time-out the Wine processes this call
+# started (its own process group) are killed by their ids.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+exe=$1
+build=${VEXEL_BUILD_DIR:-$(cd "$(dirname "$exe")/.." && pwd)}
+export VEXEL_BUILD_DIR=$build
+export WINEPREFIX=${VEXEL_WINEPREFIX:-$build/wineprefix}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+limit=${VEXEL_TEST_TIMEOUT:-100}
+
+"$here/wine-prefix.sh" up || { echo "wine-run: could not prepare $WINEPREFIX" >&2; exit 125; }
+
+setsid wine "$@" &
+pid=$!
+# Poll rather than sleep in a watchdog: a stray sleep would hold CTest's pipe.
+deadline=$((SECONDS + limit))
+while kill -0 "$pid" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then
+  echo "wine-run: $exe exceeded ${limit}s; killing the processes it started" >&2
+  kill -KILL -- "-$pid" 2>/dev/null
+fi
+wait "$pid"
+status=$?
+# Anything the test started and left behind goes with it.
+kill -KILL -- "-$pid" 2>/dev/null
+exit "$status"

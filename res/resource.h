@@ -1,0 +1,121 @@
+// Resource ids shared by the resource scripts and the program. Plain numbers
+// only, so windres and the C++ compiler both read this file without windows.h.
+#pragma once
+
+#define IDC_STATIC (-1)
+
+// Program-wide resources.
+#define IDS_APP_CAPTION 103
+#define IDI_VEXELPANEL 128
+#define IDR_ANIMATION_CLIP 143      // "AVI" clip heading the pages
+#define IDI_SYSTEM_EXCLAMATION 32515  // the system's own icon, not ours
+
+// Colour sample strips of the Settings page, chosen by colour depth.
+#define IDB_COLOR_SAMPLE_PALETTE 137    // 8 bits per pixel
+#define IDB_COLOR_SAMPLE_HICOLOR 147    // every depth other than 8 and 32
+#define IDB_COLOR_SAMPLE_TRUECOLOR 148  // 32 bits per pixel
+
+// Initial list items of a dialog's controls, in the record layout MFC's
+// dialog initialisation data uses: WORD control id, WORD message, DWORD byte
+// count, that many bytes of text with its NUL; a zero WORD ends the list.
+#define RT_DIALOG_INIT 240
+#define DIALOG_INIT_CB_ADDSTRING 0x0403
+
+// About page.
+#define IDD_ABOUT 104
+#define IDC_ABOUT_LEGAL 1003
+#define IDC_ABOUT_VERSION 1004
+#define IDC_ABOUT_INFO 1006
+#define IDC_ABOUT_ANIMATION 1033
+#define IDC_ABOUT_DESCRIPTION 1058
+#define IDC_ABOUT_RELEASE 1062
+
+// Settings page.
+#define IDD_SETTINGS 105
+#define IDC_SETTINGS_LIST_MODES 1006
+#define IDC_SETTINGS_COLOR 1007
+#define IDC_SETTINGS_DESKTOP_AREA 1009
+#define IDC_SETTINGS_REFRESH 1010
+#define IDC_SETTINGS_COLOR_SAMPLE 1012
+#define IDC_SETTINGS_DESKTOP_AREA_TEXT 1013
+#define IDC_SETTINGS_LIST_APPLICATIONS 1014
+#define IDC_SETTINGS_ADAPTER_TYPE 1016
+#define IDC_SETTINGS_ANIMATION 1017
+
+// 3D Settings page.
+#define IDD_3D_SETTINGS 106
+#define IDC_3D_ACCELERATE_OPENGL 1022
+#define IDC_3D_DELTA_CHIP 1023
+#define IDC_3D_EXPORT_STENCIL 1024
+#define IDC_3D_EXPORT_ALPHA 1026
+#define IDC_3D_FAST_CLEAR 1027
+#define IDC_3D_GDI_DOUBLE_BUFFER 1032
+#define IDC_3D_COLOR_INDEX 1035
+#define IDC_3D_RGB332 1036
+#define IDC_3D_MEMORY 1052
+#define IDC_3D_ANIMATION 1053
+#define IDC_3D_FORCE_SINGLE_BUFFER 1066
+#define IDC_3D_DISABLE_MIPMAPS 1078
+
+// Advanced page.
+#define IDD_ADVANCED 108
+#define IDC_ADVANCED_REGION1 1039
+#define IDC_ADVANCED_ROM_BASE 1041
+#define IDC_ADVANCED_MCLK 1043
+#define IDC_ADVANCED_MCLK_SPIN 1044
+#define IDC_ADVANCED_LATENCY 1045
+#define IDC_ADVANCED_LATENCY_SPIN 1046
+#define IDC_ADVANCED_LB_MEM_CTL 1047
+#define IDC_ADVANCED_FB_MODE_SEL 1048
+#define IDC_ADVANCED_FB_MEM_CTL 1049
+#define IDC_ADVANCED_USE_BIOS 1050
+#define IDC_ADVANCED_REGION0 1051
+#define IDC_ADVANCED_REGION2 1052
+#define IDC_ADVANCED_ANIMATION 1054
+
+// Mode list dialog; OK and Cancel are the usual 1 and 2.
+#define IDD_MODE_LIST 109
+#define IDC_MODE_LIST_MODES 1015
+
+// Restart prompt: its buttons end it with OK or Cancel.
+#define IDD_RESTART_PROMPT 144
+#define IDC_RESTART_NOW 1
+#define IDC_RESTART_LATER 2
+
+// Card mismatch question: its buttons end it with OK or Cancel.
+#define IDD_CARD_MISMATCH 145
+#define IDC_MISMATCH_YES 1
+#define IDC_MISMATCH_NO 2
+
+// Application settings list; OK and Cancel are the usual 1 and 2.
+#define IDD_APPLICATION_LIST 156
+#define IDC_APPLICATION_LIST_ROWS 1077
+
+// Registry value names: the string with a control's id names the value that
+// control edits. The rest keep the numbers the driver's tools know them by.
+#define IDS_VALUE_BITS_PER_PEL IDC_SETTINGS_COLOR
+#define IDS_VALUE_VREFRESH IDC_SETTINGS_REFRESH
+#define IDS_VALUE_3D_DISABLE IDC_3D_ACCELERATE_OPENGL
+#define IDS_VALUE_3D_DISABLE_DELTA IDC_3D_DELTA_CHIP
+#define IDS_VALUE_3D_DISABLE_STENCIL IDC_3D_EXPORT_STENCIL
+#define IDS_VALUE_3D_DISABLE_ALPHA IDC_3D_EXPORT_ALPHA
+#define IDS_VALUE_USE_FAST_CLEAR IDC_3D_FAST_CLEAR
+#define IDS_VALUE_SUPPORT_GDI_DOUBLE IDC_3D_GDI_DOUBLE_BUFFER
+#define IDS_VALUE_USE_SOFTWARE_CURSOR 1034
+#define IDS_VALUE_8BPP_RGB_INDEX IDC_3D_COLOR_INDEX
+#define IDS_VALUE_8BPP_RGB IDC_3D_RGB332
+#define IDS_VALUE_DMA_NUMBER_OF_BUFFERS 1038
+#define IDS_VALUE_REGION1 IDC_ADVANCED_REGION1
+#define IDS_VALUE_DMA_SIZE_OF_BUFFER 1040
+#define IDS_VALUE_ROM_BASE IDC_ADVANCED_ROM_BASE
+#define IDS_VALUE_CLOCK_SPEED IDC_ADVANCED_MCLK
+#define IDS_VALUE_LATENCY_TIMER IDC_ADVANCED_LATENCY
+#define IDS_VALUE_LB_MEMORY_CTL IDC_ADVANCED_LB_MEM_CTL
+#define IDS_VALUE_FB_MODE_SEL IDC_ADVANCED_FB_MODE_SEL
+#define IDS_VALUE_FB_MEMORY_CTL IDC_ADVANCED_FB_MEM_CTL
+#define IDS_VALUE_USE_BIOS_ADDRESSES IDC_ADVANCED_USE_BIOS
+#define IDS_VALUE_REGION0 IDC_ADVANCED_REGION0
+#define IDS_VALUE_REGION2 IDC_ADVANCED_REGION2
+#define IDS_VALUE_DOUBLE_BUFFER_COUNT 1055
+#define IDS_VALUE_DOUBLE_BUFFER_DISABLE IDC_3D_FORCE_SINGLE_BUFFER
+#define IDS_VALUE_DISABLE_MIPMAPS IDC_3D_DISABLE_MIPMAPS

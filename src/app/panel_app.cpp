@@ -1,0 +1,23 @@
+#include "app/panel_app.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+
+#include "app/property_sheet.h"
+
+namespace vexel {
+
+bool CVexelPanelApp::InitInstance() {
+  // The three-dimensional look and the common controls the pages use.
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+  ::InitCommonControlsEx(&controls);
+
+  auto sheet = std::make_unique<CMyPropertySheet>();
+  sheet->DoModal();
+  sheet.reset();
+  return false;
+}
+
+}  // namespace vexel

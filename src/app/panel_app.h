@@ -1,0 +1,17 @@
+// The application object: start-up runs the modal sheet and the program ends
+// when it closes.
+#pragma once
+
+namespace vexel {
+
+class CVexelPanelApp {
+ public:
+  // Runs the panel; false, so the application ends when it returns.
+  bool InitInstance();
+  int ExitCode() const { return m_exitCode; }
+
+ private:
+  int m_exitCode = 0;
+};
+
+}  // namespace vexel

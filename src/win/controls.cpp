@@ -1,0 +1,25 @@
+// The control wrappers' out-of-line pieces: reading an item's text.
+#include <vector>
+
+#include "win/combo_box.h"
+#include "win/list_box.h"
+
+namespace vexel::win {
+namespace {
+
+std::string ItemText(HWND control, UINT lengthMessage, UINT textMessage, int index) {
+  const LRESULT length = ::SendMessageA(control, lengthMessage, static_cast<WPARAM>(index), 0);
+  if (length < 0) return {};
+  std::vector<char> buffer(static_cast<size_t>(length) + 1);
+  const LRESULT copied =
+      ::SendMessageA(control, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+  return copied < 0 ? std::string() : std::string(buffer.data(), static_cast<size_t>(copied));
+}
+
+}  // namespace
+
+std::string CComboBox::GetLBText(int index) const { return ItemText(m_hWnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
+
+std::string CListBox::GetText(int index) const { return ItemText(m_hWnd, LB_GETTEXTLEN, LB_GETTEXT, index); }
+
+}  // namespace vexel::win

@@ -1,0 +1,96 @@
+#include "win/data_exchange.h"
+
+#include "win/dialog.h"
+#include "win/message_box.h"
+#include "win/number_text.h"
+
+namespace vexel::win {
+
+HWND CDataExchange::PrepareCtrl(int id) {
+  m_idLastControl = id;
+  m_bEditLastControl = false;
+  return m_pDlgWnd->GetDlgItem(id);
+}
+
+HWND CDataExchange::PrepareEditCtrl(int id) {
+  HWND control = PrepareCtrl(id);
+  m_bEditLastControl = true;
+  return control;
+}
+
+void CDataExchange::Fail(const std::string& message) {
+  ShowMessageBox(m_pDlgWnd->GetSafeHwnd(), message, MB_OK | MB_ICONEXCLAMATION);
+  HWND control = m_pDlgWnd->GetDlgItem(m_idLastControl);
+  if (control) {
+    ::SetFocus(control);
+    if (m_bEditLastControl) ::SendMessageA(control, EM_SETSEL, 0, -1);
+  }
+  throw DataExchangeFailure{};
+}
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
+  if (!control.GetSafeHwnd()) control.Attach(pDX->PrepareCtrl(id));
+}
+
+void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
+  HWND control = pDX->PrepareEditCtrl(id);
+  if (pDX->m_bSaveAndValidate) {
+    value = WindowText(control);
+  } else {
+    ::SetWindowTextA(control, value.c_str());
+  }
+}
+
+void DDX_Text(CDataExchange* pDX, int id, int32_t& value) {
+  HWND control = pDX->PrepareEditCtrl(id);
+  if (!pDX->m_bSaveAndValidate) {
+    ::SetWindowTextA(control, std::to_string(value).c_str());
+    return;
+  }
+  const auto parsed = ParseInt(WindowText(control));
+  if (!parsed) pDX->Fail(kMsgEnterInteger);
+  value = *parsed;
+}
+
+void DDX_Text(CDataExchange* pDX, int id, uint32_t& value) {
+  HWND control = pDX->PrepareEditCtrl(id);
+  if (!pDX->m_bSaveAndValidate) {
+    ::SetWindowTextA(control, std::to_string(value).c_str());
+    return;
+  }
+  const auto parsed = ParseUnsigned(WindowText(control));
+  if (!parsed) pDX->Fail(kMsgEnterPositiveInteger);
+  value = *parsed;
+}
+
+void DDX_Check(CDataExchange* pDX, int id, int32_t& value) {
+  HWND control = pDX->PrepareCtrl(id);
+  if (pDX->m_bSaveAndValidate) {
+    value = static_cast<int32_t>(::SendMessageA(control, BM_GETCHECK, 0, 0));
+  } else {
+    // Only the three states a check box has are shown; anything else clears it.
+    if (value < 0 || value > 2) value = 0;
+    ::SendMessageA(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
+  }
+}
+
+void DDX_Radio(CDataExchange* pDX, int id, int32_t& value) {
+  HWND control = pDX->PrepareCtrl(id);
+  if (pDX->m_bSaveAndValidate) value = -1;
+  for (int32_t index = 0; control; ++index) {
+    if (pDX->m_bSaveAndValidate) {
+      if (::SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED) value = index;
+    } else {
+      ::SendMessageA(control, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    control = ::GetWindow(control, GW_HWNDNEXT);
+    if (!control || (::GetWindowLongA(control, GWL_STYLE) & WS_GROUP)) break;
+  }
+}
+
+void DDV_MinMaxInt(CDataExchange* pDX, int32_t value, int32_t minimum, int32_t maximum) {
+  if (!pDX->m_bSaveAndValidate || (value >= minimum && value <= maximum)) return;
+  pDX->Fail(FormatMessage2(kMsgEnterIntegerBetween, std::to_string(minimum), std::to_string(maximum)));
+}
+
+}  // namespace vexel::win

@@ -1,0 +1,80 @@
+#include "win/property_page.h"
+
+#include "win/module.h"
+
+namespace vexel::win {
+
+HPROPSHEETPAGE CPropertyPage::CreatePageHandle() {
+  PROPSHEETPAGEA page{};
+  page.dwSize = sizeof(page);
+  page.dwFlags = PSP_DEFAULT;
+  page.hInstance = ResourceModule();
+  page.pszTemplate = MAKEINTRESOURCEA(GetTemplateId());
+  page.pfnDlgProc = &CPropertyPage::PageProc;
+  page.lParam = reinterpret_cast<LPARAM>(this);
+  return ::CreatePropertySheetPageA(&page);
+}
+
+void CPropertyPage::SetModified(bool changed) const {
+  if (!m_hWnd) return;
+  ::SendMessageA(GetSheetWindow(), changed ? PSM_CHANGED : PSM_UNCHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+}
+
+BOOL CPropertyPage::OnSetActive() {
+  // The first activation follows OnInitDialog, which already filled the controls.
+  if (m_bFirstSetActive) {
+    m_bFirstSetActive = false;
+  } else {
+    UpdateData(false);
+  }
+  return TRUE;
+}
+
+BOOL CPropertyPage::OnKillActive() { return UpdateData(true) ? TRUE : FALSE; }
+
+BOOL CPropertyPage::OnApply() {
+  OnOK();
+  return TRUE;
+}
+
+void CPropertyPage::OnReset() { OnCancel(); }
+
+bool CPropertyPage::OnWndMsg(const Msg& msg, LRESULT& result) {
+  if (msg.message == WM_NOTIFY) {
+    const auto& header = *reinterpret_cast<const NMHDR*>(msg.lParam);
+    // Only the sheet's own notifications are page events.
+    if (header.hwndFrom == GetSheetWindow() && OnSheetNotify(header, result)) return true;
+  }
+  // Pages have no OK/Cancel buttons of their own: the sheet's go through PSN_.
+  return CWnd::OnWndMsg(msg, result);
+}
+
+bool CPropertyPage::OnSheetNotify(const NMHDR& header, LRESULT& result) {
+  switch (header.code) {
+    case PSN_SETACTIVE:
+      result = OnSetActive() ? 0 : -1;
+      return true;
+    case PSN_KILLACTIVE:
+      result = OnKillActive() ? FALSE : TRUE;
+      return true;
+    case PSN_APPLY:
+      result = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+      return true;
+    case PSN_RESET:
+      OnReset();
+      result = 0;
+      return true;
+    default:
+      return false;
+  }
+}
+
+INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    const auto* page = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
+    Bind(hwnd, reinterpret_cast<CPropertyPage*>(page->lParam));
+  }
+  return DialogProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace vexel::win

@@ -1,0 +1,56 @@
+// CWnd: a non-owning wrapper of a window handle, the base of every window
+// class of the framework, with the message dispatch that message maps plug into.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace vexel::win {
+
+// One window message as it reached a window procedure.
+struct Msg {
+  HWND hwnd;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+};
+
+class CWnd {
+ public:
+  CWnd() = default;
+  explicit CWnd(HWND hwnd) : m_hWnd(hwnd) {}
+  virtual ~CWnd() = default;
+  CWnd(const CWnd&) = delete;
+  CWnd& operator=(const CWnd&) = delete;
+
+  HWND GetSafeHwnd() const { return m_hWnd; }
+  void Attach(HWND hwnd) { m_hWnd = hwnd; }
+  HWND Detach();
+
+  HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+  HWND GetParent() const { return ::GetParent(m_hWnd); }
+  LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    return ::SendMessageA(m_hWnd, message, wParam, lParam);
+  }
+  BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+    return ::PostMessageA(m_hWnd, message, wParam, lParam);
+  }
+  void SetWindowText(const std::string& text) const { ::SetWindowTextA(m_hWnd, text.c_str()); }
+  std::string GetWindowText() const;
+  void SetDlgItemText(int id, const std::string& text) const { ::SetDlgItemTextA(m_hWnd, id, text.c_str()); }
+  std::string GetDlgItemText(int id) const;
+  void EnableWindow(bool enable) const { ::EnableWindow(m_hWnd, enable ? TRUE : FALSE); }
+  void CheckDlgButton(int id, UINT state) const { ::CheckDlgButton(m_hWnd, id, state); }
+  UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
+
+  // Handlers of the class's message map; true when the message was handled.
+  virtual bool OnWndMsg(const Msg& msg, LRESULT& result);
+
+ protected:
+  HWND m_hWnd = nullptr;
+};
+
+// The text of any window, whatever its length.
+std::string WindowText(HWND hwnd);
+
+}  // namespace vexel::win

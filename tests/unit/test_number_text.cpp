@@ -1,0 +1,35 @@
+// The number rules behind the dialog fields' validation messages.
+#include <gtest/gtest.h>
+
+#include "win/number_text.h"
+
+namespace vexel::win {
+namespace {
+
+TEST(NumberText, IntegersAcceptSignAndSurroundingBlanksOnly) {
+  EXPECT_EQ(ParseInt("42"), 42);
+  EXPECT_EQ(ParseInt("  -17\t"), -17);
+  EXPECT_EQ(ParseInt("+5"), 5);
+  EXPECT_EQ(ParseInt("-2147483648"), INT32_MIN);
+  EXPECT_EQ(ParseInt("2147483647"), INT32_MAX);
+  for (const char* bad : {"", "   ", "12x", "x12", "1 2", "+-5", "+", "-", "2147483648", "-2147483649", "0x10", "1.5"}) {
+    EXPECT_FALSE(ParseInt(bad).has_value()) << '"' << bad << '"';
+  }
+}
+
+TEST(NumberText, PositiveIntegersRefuseAnySign) {
+  EXPECT_EQ(ParseUnsigned("4294967295"), 4294967295u);
+  EXPECT_EQ(ParseUnsigned(" 0 "), 0u);
+  for (const char* bad : {"-1", "-0", "4294967296", "", "7 up"}) {
+    EXPECT_FALSE(ParseUnsigned(bad).has_value()) << '"' << bad << '"';
+  }
+}
+
+TEST(NumberText, RangeMessageFillsBothPlaceholders) {
+  EXPECT_EQ(FormatMessage2("Please enter an integer between %1 and %2.", "-3", "255"),
+            "Please enter an integer between -3 and 255.");
+  EXPECT_EQ(FormatMessage2("%2%1 100% %3", "a", "b"), "ba 100% %3");
+}
+
+}  // namespace
+}  // namespace vexel::win

@@ -1,0 +1,120 @@
+#include "support/ui_driver.h"
+
+#include <vector>
+
+#include "win/wnd.h"
+
+namespace vexel::test {
+namespace {
+
+constexpr UINT kRunStep = WM_APP + 0x71;
+constexpr const char* kInvokerClass = "VexelPanelTestInvoker";
+
+struct ThreadWindows {
+  std::vector<HWND> windows;
+};
+
+std::vector<HWND> TopLevelWindows(DWORD thread) {
+  ThreadWindows found;
+  ::EnumThreadWindows(
+      thread,
+      [](HWND hwnd, LPARAM data) -> BOOL {
+        reinterpret_cast<ThreadWindows*>(data)->windows.push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found.windows;
+}
+
+bool IsMessageBox(HWND hwnd) {
+  char name[32] = {};
+  ::GetClassNameA(hwnd, name, sizeof(name));
+  // A message box is a dialog whose text is the static 0xFFFF.
+  return std::string(name) == "#32770" && ::IsWindowVisible(hwnd) && ::GetDlgItem(hwnd, 0xFFFF) != nullptr;
+}
+
+HWND FindMessageBox(DWORD thread) {
+  for (HWND hwnd : TopLevelWindows(thread)) {
+    if (IsMessageBox(hwnd)) return hwnd;
+  }
+  return nullptr;
+}
+
+template <class Predicate>
+bool PollUntil(std::chrono::milliseconds timeout, Predicate done) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    ::Sleep(20);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string ChildText(HWND parent, int id) { return win::WindowText(::GetDlgItem(parent, id)); }
+
+UiDriver::UiDriver() : m_uiThread(::GetCurrentThreadId()) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = &UiDriver::InvokerProc;
+  windowClass.hInstance = ::GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = kInvokerClass;
+  ::RegisterClassA(&windowClass);
+  m_invoker = ::CreateWindowA(kInvokerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, windowClass.hInstance, nullptr);
+}
+
+UiDriver::~UiDriver() {
+  Join();
+  ::DestroyWindow(m_invoker);
+}
+
+void UiDriver::Start(std::function<void(UiDriver&)> script) {
+  m_script = std::thread([this, script = std::move(script)] { script(*this); });
+}
+
+void UiDriver::Join() {
+  if (m_script.joinable()) m_script.join();
+}
+
+void UiDriver::OnUi(const std::function<void()>& step) const {
+  ::SendMessageA(m_invoker, kRunStep, 0, reinterpret_cast<LPARAM>(&step));
+}
+
+LRESULT CALLBACK UiDriver::InvokerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kRunStep) return ::DefWindowProcA(hwnd, message, wParam, lParam);
+  (*reinterpret_cast<const std::function<void()>*>(lParam))();
+  return 0;
+}
+
+HWND UiDriver::WaitForWindow(const std::string& caption, std::chrono::milliseconds timeout) const {
+  HWND found = nullptr;
+  PollUntil(timeout, [&] {
+    for (HWND hwnd : TopLevelWindows(m_uiThread)) {
+      if (::IsWindowVisible(hwnd) && win::WindowText(hwnd) == caption) found = hwnd;
+    }
+    return found != nullptr;
+  });
+  return found;
+}
+
+HWND UiDriver::FocusWhenSettled(std::chrono::milliseconds timeout) const {
+  HWND focus = nullptr;
+  PollUntil(timeout, [&] {
+    OnUi([&] { focus = ::GetFocus(); });
+    return focus != nullptr && !MessageBoxOpen();
+  });
+  return focus;
+}
+
+bool UiDriver::MessageBoxOpen() const { return FindMessageBox(m_uiThread) != nullptr; }
+
+std::string UiDriver::AnswerMessageBox(int button, std::chrono::milliseconds timeout) const {
+  HWND box = nullptr;
+  if (!PollUntil(timeout, [&] { return (box = FindMessageBox(m_uiThread)) != nullptr; })) return "<no message box>";
+  const std::string text = ChildText(box, 0xFFFF);
+  ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+  PollUntil(timeout, [&] { return !::IsWindow(box); });
+  return text;
+}
+
+}  // namespace vexel::test

@@ -1,0 +1,56 @@
+// Drives a modal user interface from a second thread, the way a user would:
+// the test thread runs the modal loop (a sheet's DoModal, a dialog), while a
+// UiDriver thread waits for windows, runs steps on the UI thread and answers
+// message boxes.
+#pragma once
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace vexel::test {
+
+class UiDriver {
+ public:
+  // Made on the UI thread: the steps run there.
+  UiDriver();
+  ~UiDriver();
+  UiDriver(const UiDriver&) = delete;
+  UiDriver& operator=(const UiDriver&) = delete;
+
+  // Starts the script on its own thread; the UI thread then enters its modal loop.
+  void Start(std::function<void(UiDriver&)> script);
+  // Waits for the script to end (call after the modal loop returned).
+  void Join();
+
+  // Runs a step on the UI thread and waits for it, also while a modal loop
+  // (message box, dialog) runs there.
+  void OnUi(const std::function<void()>& step) const;
+
+  // A visible top-level window of the UI thread with this caption, or null
+  // after the time-out.
+  HWND WaitForWindow(const std::string& caption, std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
+  // Waits for a message box, returns its text and closes it with the button.
+  std::string AnswerMessageBox(int button = IDOK, std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
+  // The UI thread's focus window once a modal loop that just ended has let go
+  // of it (null after the time-out).
+  HWND FocusWhenSettled(std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
+  // Whether a message box is open on the UI thread now.
+  bool MessageBoxOpen() const;
+
+  DWORD UiThreadId() const { return m_uiThread; }
+
+ private:
+  static LRESULT CALLBACK InvokerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+  DWORD m_uiThread;
+  HWND m_invoker;
+  std::thread m_script;
+};
+
+// The text of a window's child control.
+std::string ChildText(HWND parent, int id);
+
+}  // namespace vexel::test

@@ -1,0 +1,284 @@
+// The framework under the real property sheet and dialog manager: lazy page
+// creation, Apply enabling, pages added at run time, data exchange and its
+// validation messages, message maps, the worker thread and its event.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+#include "framework_ids.h"
+#include "support/ui_driver.h"
+#include "win/data_exchange.h"
+#include "win/event.h"
+#include "win/message_map.h"
+#include "win/property_sheet.h"
+#include "win/win_thread.h"
+
+namespace vexel::test {
+namespace {
+
+using win::CDataExchange;
+using win::Msg;
+using win::MsgEntry;
+
+constexpr int kApplyButton = 0x3021;  // the sheet's Apply button
+
+class FieldsDialog : public win::CDialog {
+ public:
+  FieldsDialog() : CDialog(IDD_TEST_FIELDS) {}
+  int32_t m_nInt = 7;
+  uint32_t m_nUnsigned = 8;
+  int32_t m_nRange = 5;
+  int32_t m_nCheck = 1;
+  int32_t m_nRadio = 1;
+  int m_nPressed = 0;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override {
+    win::DDX_Text(pDX, IDC_TEST_INT, m_nInt);
+    win::DDX_Text(pDX, IDC_TEST_UINT, m_nUnsigned);
+    win::DDX_Text(pDX, IDC_TEST_RANGE, m_nRange);
+    win::DDV_MinMaxInt(pDX, m_nRange, 1, 10);
+    win::DDX_Check(pDX, IDC_TEST_CHECK, m_nCheck);
+    win::DDX_Radio(pDX, IDC_TEST_RADIO1, m_nRadio);
+  }
+  bool OnWndMsg(const Msg& msg, LRESULT& result) override;
+
+ private:
+  void OnPressed() { ++m_nPressed; }
+  static const MsgEntry<FieldsDialog> kMessageMap[];
+};
+
+const MsgEntry<FieldsDialog> FieldsDialog::kMessageMap[] = {
+    win::OnCommand(BN_CLICKED, IDC_TEST_BUTTON, &FieldsDialog::OnPressed),
+};
+
+bool FieldsDialog::OnWndMsg(const Msg& msg, LRESULT& result) {
+  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CDialog::OnWndMsg(msg, result);
+}
+
+void Click(HWND dialog, int id) {
+  ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+// Fills the three number fields, presses OK and returns the message shown, if any.
+std::string TryOk(UiDriver& ui, HWND dialog, const char* integer, const char* positive, const char* range) {
+  ui.OnUi([&] {
+    ::SetDlgItemTextA(dialog, IDC_TEST_INT, integer);
+    ::SetDlgItemTextA(dialog, IDC_TEST_UINT, positive);
+    ::SetDlgItemTextA(dialog, IDC_TEST_RANGE, range);
+  });
+  ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  ::Sleep(100);
+  return ui.MessageBoxOpen() ? ui.AnswerMessageBox() : std::string();
+}
+
+TEST(DialogFramework, DataExchangeShowsMembersAndValidatesEachField) {
+  FieldsDialog dialog;
+  UiDriver ui;
+  std::vector<std::string> messages;
+  HWND focusAfterFailure = nullptr;
+  DWORD selectionAfterFailure = 0;
+  ui.Start([&](UiDriver& driver) {
+    HWND hwnd = driver.WaitForWindow("Framework Fields");
+    ASSERT_NE(hwnd, nullptr);
+    driver.OnUi([&] {
+      EXPECT_EQ(ChildText(hwnd, IDC_TEST_INT), "7");
+      EXPECT_EQ(::IsDlgButtonChecked(hwnd, IDC_TEST_CHECK), BST_CHECKED);
+      EXPECT_EQ(::IsDlgButtonChecked(hwnd, IDC_TEST_RADIO2), BST_CHECKED);
+      Click(hwnd, IDC_TEST_BUTTON);
+      Click(hwnd, IDC_TEST_BUTTON);
+    });
+    messages.push_back(TryOk(driver, hwnd, "12x", "3", "4"));
+    focusAfterFailure = driver.FocusWhenSettled();
+    driver.OnUi([&] { selectionAfterFailure = static_cast<DWORD>(::SendMessageA(focusAfterFailure, EM_GETSEL, 0, 0)); });
+    messages.push_back(TryOk(driver, hwnd, "-12", "-3", "4"));
+    messages.push_back(TryOk(driver, hwnd, "-12", "3", "11"));
+    messages.push_back(TryOk(driver, hwnd, " -12 ", "4294967295", "10"));
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  ui.Join();
+
+  ASSERT_EQ(messages.size(), 4u);
+  EXPECT_EQ(messages[0], "Please enter an integer.");
+  EXPECT_EQ(messages[1], "Please enter a positive integer.");
+  EXPECT_EQ(messages[2], "Please enter an integer between 1 and 10.");
+  EXPECT_EQ(messages[3], "");
+  EXPECT_EQ(::GetDlgCtrlID(focusAfterFailure), IDC_TEST_INT);
+  EXPECT_EQ(LOWORD(selectionAfterFailure), 0);
+  EXPECT_EQ(HIWORD(selectionAfterFailure), 3);  // the whole "12x" is selected
+  EXPECT_EQ(dialog.m_nInt, -12);
+  EXPECT_EQ(dialog.m_nUnsigned, 4294967295u);
+  EXPECT_EQ(dialog.m_nRange, 10);
+  EXPECT_EQ(dialog.m_nPressed, 2);
+}
+
+// A page that records what the sheet asked of it.
+class RecordingPage : public win::CPropertyPage {
+ public:
+  RecordingPage(UINT templateId, std::vector<std::string>& log, std::string name)
+      : CPropertyPage(templateId), m_log(log), m_name(std::move(name)) {}
+  int32_t m_nValue = 1;
+
+ protected:
+  BOOL OnInitDialog() override {
+    m_log.push_back("init " + m_name);
+    return CPropertyPage::OnInitDialog();
+  }
+  void DoDataExchange(CDataExchange* pDX) override {
+    if (GetTemplateId() == IDD_TEST_PAGE_A) win::DDX_Text(pDX, IDC_TEST_INT, m_nValue);
+  }
+  BOOL OnApply() override {
+    m_log.push_back("apply " + m_name);
+    return CPropertyPage::OnApply();
+  }
+
+ private:
+  std::vector<std::string>& m_log;
+  std::string m_name;
+};
+
+struct SheetFixture {
+  std::vector<std::string> log;
+  RecordingPage alpha{IDD_TEST_PAGE_A, log, "alpha"};
+  RecordingPage beta{IDD_TEST_PAGE_B, log, "beta"};
+  RecordingPage gamma{IDD_TEST_PAGE_C, log, "gamma"};
+  win::CPropertySheet sheet{"Framework Sheet", nullptr};
+  SheetFixture() {
+    sheet.AddPage(&alpha);
+    sheet.AddPage(&beta);
+  }
+  HWND Tabs() const { return PropSheet_GetTabControl(sheet.GetSafeHwnd()); }
+  bool ApplyEnabled() const { return ::IsWindowEnabled(::GetDlgItem(sheet.GetSafeHwnd(), kApplyButton)) != FALSE; }
+};
+
+TEST(PropertySheetFramework, PagesAreCreatedWhenFirstShownAndApplyFollowsModified) {
+  SheetFixture f;
+  f.sheet.SetActivePage(&f.beta);
+  UiDriver ui;
+  ui.Start([&](UiDriver& driver) {
+    ASSERT_NE(driver.WaitForWindow("Framework Sheet"), nullptr);
+    driver.OnUi([&] {
+      EXPECT_EQ(f.alpha.GetSafeHwnd(), nullptr);
+      EXPECT_NE(f.beta.GetSafeHwnd(), nullptr);
+      EXPECT_EQ(f.sheet.GetActivePage(), &f.beta);
+      EXPECT_FALSE(f.ApplyEnabled());
+      f.beta.SetModified();
+      EXPECT_TRUE(f.ApplyEnabled());
+      f.sheet.SetActivePage(&f.alpha);
+      EXPECT_NE(f.alpha.GetSafeHwnd(), nullptr);
+    });
+    driver.OnUi([&] { f.sheet.PressButton(PSBTN_OK); });
+  });
+  f.sheet.DoModal();
+  ui.Join();
+  // Every page that has a window applies, in tab order.
+  EXPECT_EQ(f.log, (std::vector<std::string>{"init beta", "init alpha", "apply alpha", "apply beta"}));
+}
+
+TEST(PropertySheetFramework, PageAddedWhileRunningBecomesTheLastTabWithoutActivation) {
+  SheetFixture f;
+  UiDriver ui;
+  ui.Start([&](UiDriver& driver) {
+    ASSERT_NE(driver.WaitForWindow("Framework Sheet"), nullptr);
+    driver.OnUi([&] {
+      f.sheet.AddPage(&f.gamma);
+      EXPECT_EQ(TabCtrl_GetItemCount(f.Tabs()), 3);
+      EXPECT_EQ(f.sheet.GetPageIndex(&f.gamma), 2);
+      EXPECT_EQ(f.sheet.GetActivePage(), &f.alpha);
+      EXPECT_EQ(f.gamma.GetSafeHwnd(), nullptr);
+      char text[32] = {};
+      TCITEMA item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = text;
+      item.cchTextMax = sizeof(text);
+      TabCtrl_GetItem(f.Tabs(), 2, &item);
+      EXPECT_STREQ(text, "Gamma");
+      f.sheet.SetActivePage(&f.gamma);
+      EXPECT_NE(f.gamma.GetSafeHwnd(), nullptr);
+    });
+    driver.OnUi([&] { f.sheet.PressButton(PSBTN_CANCEL); });
+  });
+  f.sheet.DoModal();
+  ui.Join();
+  EXPECT_EQ(f.log, (std::vector<std::string>{"init alpha", "init gamma"}));
+}
+
+TEST(PropertySheetFramework, FailedValidationKeepsThePageAndSkipsEveryApply) {
+  SheetFixture f;
+  UiDriver ui;
+  std::string message;
+  ui.Start([&](UiDriver& driver) {
+    HWND sheet = driver.WaitForWindow("Framework Sheet");
+    ASSERT_NE(sheet, nullptr);
+    driver.OnUi([&] {
+      f.sheet.SetActivePage(&f.beta);
+      f.sheet.SetActivePage(&f.alpha);
+      f.beta.SetModified();
+      ::SetDlgItemTextA(f.alpha.GetSafeHwnd(), IDC_TEST_INT, "many");
+    });
+    f.sheet.PressButton(PSBTN_APPLYNOW);
+    message = driver.AnswerMessageBox();
+    EXPECT_EQ(::GetDlgCtrlID(driver.FocusWhenSettled()), IDC_TEST_INT);
+    // Leaving the page is refused too, with the same message.
+    ::PostMessageA(sheet, PSM_SETCURSEL, 1, 0);
+    EXPECT_EQ(driver.AnswerMessageBox(), "Please enter an integer.");
+    driver.OnUi([&] { EXPECT_EQ(f.sheet.GetActivePage(), &f.alpha); });
+    driver.OnUi([&] { ::SetDlgItemTextA(f.alpha.GetSafeHwnd(), IDC_TEST_INT, "42"); });
+    f.sheet.PressButton(PSBTN_OK);
+  });
+  f.sheet.DoModal();
+  ui.Join();
+  EXPECT_EQ(message, "Please enter an integer.");
+  EXPECT_EQ(f.alpha.m_nValue, 42);
+  EXPECT_EQ(f.log, (std::vector<std::string>{"init alpha", "init beta", "apply alpha", "apply beta"}));
+}
+
+class SignallingThread : public win::CWinThread {
+ public:
+  explicit SignallingThread(DWORD delay) : m_delay(delay) {}
+  win::CEvent m_done;
+  std::atomic<int> m_result{0};
+
+ protected:
+  BOOL InitInstance() override {
+    ::Sleep(m_delay);
+    m_result = 42;
+    m_done.SetEvent();
+    return FALSE;
+  }
+
+ private:
+  DWORD m_delay;
+};
+
+TEST(WorkerThread, SignalsItsAutoResetEventOnceAndEndsWithoutALoop) {
+  auto worker = std::make_shared<SignallingThread>(0);
+  ASSERT_TRUE(worker->CreateThread());
+  ASSERT_TRUE(worker->m_done.Wait(10000));
+  EXPECT_EQ(worker->m_result, 42);
+  EXPECT_FALSE(worker->m_done.Wait(0));  // automatic reset
+  EXPECT_EQ(::WaitForSingleObject(worker->GetThreadHandle(), 10000), WAIT_OBJECT_0);
+}
+
+TEST(WorkerThread, ACallerThatStopsWaitingMayLetGoOfTheObject) {
+  auto worker = std::make_shared<SignallingThread>(300);
+  std::weak_ptr<SignallingThread> watch = worker;
+  HANDLE thread = nullptr;
+  ASSERT_TRUE(worker->CreateThread());
+  ::DuplicateHandle(::GetCurrentProcess(), worker->GetThreadHandle(), ::GetCurrentProcess(), &thread, 0, FALSE,
+                    DUPLICATE_SAME_ACCESS);
+  EXPECT_FALSE(worker->m_done.Wait(10));
+  worker.reset();
+  EXPECT_FALSE(watch.expired());  // the running thread still holds it
+  EXPECT_EQ(::WaitForSingleObject(thread, 10000), WAIT_OBJECT_0);
+  ::CloseHandle(thread);
+  EXPECT_TRUE(watch.expired());
+}
+
+}  // namespace
+}  // namespace vexel::test
