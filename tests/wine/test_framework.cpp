@@ -81,7 +81,7 @@ TEST(DialogFramework, DataExchangeShowsMembersAndValidatesEachField) {
   FieldsDialog dialog;
   UiDriver ui;
   std::vector<std::string> messages;
-  HWND focusAfterFailure = nullptr;
+  int focusAfterFailure = 0;
   DWORD selectionAfterFailure = 0;
   ui.Start([&](UiDriver& driver) {
     HWND hwnd = driver.WaitForWindow("Framework Fields");
@@ -94,8 +94,11 @@ TEST(DialogFramework, DataExchangeShowsMembersAndValidatesEachField) {
       Click(hwnd, IDC_TEST_BUTTON);
     });
     messages.push_back(TryOk(driver, hwnd, "12x", "3", "4"));
-    focusAfterFailure = driver.FocusWhenSettled();
-    driver.OnUi([&] { selectionAfterFailure = static_cast<DWORD>(::SendMessageA(focusAfterFailure, EM_GETSEL, 0, 0)); });
+    HWND focus = driver.FocusWhenSettled();
+    driver.OnUi([&] {
+      focusAfterFailure = ::GetDlgCtrlID(focus);
+      selectionAfterFailure = static_cast<DWORD>(::SendMessageA(focus, EM_GETSEL, 0, 0));
+    });
     messages.push_back(TryOk(driver, hwnd, "-12", "-3", "4"));
     messages.push_back(TryOk(driver, hwnd, "-12", "3", "11"));
     messages.push_back(TryOk(driver, hwnd, " -12 ", "4294967295", "10"));
@@ -108,7 +111,7 @@ TEST(DialogFramework, DataExchangeShowsMembersAndValidatesEachField) {
   EXPECT_EQ(messages[1], "Please enter a positive integer.");
   EXPECT_EQ(messages[2], "Please enter an integer between 1 and 10.");
   EXPECT_EQ(messages[3], "");
-  EXPECT_EQ(::GetDlgCtrlID(focusAfterFailure), IDC_TEST_INT);
+  EXPECT_EQ(focusAfterFailure, IDC_TEST_INT);
   EXPECT_EQ(LOWORD(selectionAfterFailure), 0);
   EXPECT_EQ(HIWORD(selectionAfterFailure), 3);  // the whole "12x" is selected
   EXPECT_EQ(dialog.m_nInt, -12);
