@@ -91,8 +91,8 @@
 #define IDD_APPLICATION_LIST 156
 #define IDC_APPLICATION_LIST_ROWS 1077
 
-// Registry value names: the string with a control's id names the value that
-// control edits. The rest keep the numbers the driver's tools know them by.
+// Registry value names: the string whose id equals a control's id names the
+// value that control edits. Names no control edits have ids of their own.
 #define IDS_VALUE_BITS_PER_PEL IDC_SETTINGS_COLOR
 #define IDS_VALUE_VREFRESH IDC_SETTINGS_REFRESH
 #define IDS_VALUE_3D_DISABLE IDC_3D_ACCELERATE_OPENGL

@@ -1,0 +1,144 @@
+#include "platform/simulated_board.h"
+
+#include <algorithm>
+#include <ranges>
+
+#include "modes/mode_tables.h"
+#include "platform/utf16_text.h"
+#include "store/driver_info.h"
+
+namespace vexel {
+
+namespace {
+
+constexpr char kDisplayDriverVersion[] = "2.3";
+
+// Offsets of the information reply's fields that the panel reads.
+constexpr std::size_t kVendorOffset = 8;
+constexpr std::size_t kBoardModelOffset = 20;
+constexpr std::size_t kLocalBufferSizeOffset = 28;
+constexpr std::size_t kLocalBufferWidthOffset = 32;
+
+constexpr int kEscapeDone = 1;
+constexpr int kEscapeFailed = -1;
+
+std::uint32_t ReadLittleEndian32(std::span<const std::uint8_t> bytes) {
+  return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+         static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+}
+
+void WriteLittleEndian32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value) {
+  for (std::size_t i = 0; i < 4; ++i) bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// The board's table as its driver lists it: grouped by depth, and with the
+// start-up mode listed a second time at the end, as drivers list some modes
+// twice.
+std::vector<DisplayMode> DriverModes(BoardModel model) {
+  const std::span<const DisplayMode> table =
+      model == BoardModel::VexelHawk ? std::span<const DisplayMode>(VexelHawkModes)
+                                     : std::span<const DisplayMode>(VexelKiteModes);
+  std::vector<DisplayMode> modes(table.begin(), table.end() - 1);
+  std::ranges::stable_sort(modes, {}, &DisplayMode::BitsPerPel);
+  modes.push_back(SimulatedBoard::kStartupMode);
+  return modes;
+}
+
+bool IsDefaultRefresh(std::int32_t refresh) { return refresh == 0 || refresh == 1; }
+
+}  // namespace
+
+SimulatedBoard::SimulatedBoard(std::shared_ptr<Registry> registry,
+                               const SimulatedBoardConfig& config)
+    : config_(config), miniport_(std::move(registry), config), modes_(DriverModes(config.model)) {}
+
+void SimulatedBoard::Boot() {
+  miniport_.Publish(kStartupMode);
+  if (!miniport_.RunningMode()) StoreStartupModeAsRunning();
+}
+
+void SimulatedBoard::Reboot() {
+  miniport_.Publish(kStartupMode);
+  StoreStartupModeAsRunning();
+}
+
+void SimulatedBoard::StoreStartupModeAsRunning() {
+  miniport_.StoreRunningMode(ListedOrStartup(miniport_.StartupMode()));
+}
+
+bool SimulatedBoard::EnumMode(std::uint32_t number, DisplayMode& out) const {
+  if (number >= modes_.size()) return false;
+  out = modes_[number];
+  return true;
+}
+
+int SimulatedBoard::Escape(std::int32_t code, std::span<const std::uint8_t> input,
+                           std::span<std::uint8_t> output) const {
+  if (code == QueryEscSupportEscape) {
+    const bool supported =
+        input.size() >= 4 && Supports(static_cast<std::int32_t>(ReadLittleEndian32(input)));
+    return supported ? kEscapeDone : 0;
+  }
+  if (!Supports(code)) return 0;
+  return code == DriverVersionEscape ? AnswerVersion(output) : AnswerInfo(output);
+}
+
+bool SimulatedBoard::Supports(std::int32_t escape) const {
+  if (escape == DriverVersionEscape) return config_.escapes == EscapeSupport::Both;
+  if (escape == DriverInfoEscape) return config_.escapes != EscapeSupport::None;
+  return false;
+}
+
+int SimulatedBoard::AnswerVersion(std::span<std::uint8_t> output) const {
+  const std::vector<std::uint8_t> text = Utf16LeWithNul(kDisplayDriverVersion);
+  if (output.size() < text.size()) return kEscapeFailed;
+  std::ranges::copy(text, output.begin());
+  return kEscapeDone;
+}
+
+int SimulatedBoard::AnswerInfo(std::span<std::uint8_t> output) const {
+  if (output.size() < DriverInfoReply::Size) return kEscapeFailed;
+  const std::span<std::uint8_t> reply = output.first(DriverInfoReply::Size);
+  std::ranges::fill(reply, std::uint8_t{0});
+  WriteLittleEndian32(reply, kVendorOffset, SupportedVendorId);
+  WriteLittleEndian32(reply, kBoardModelOffset, config_.model == BoardModel::VexelHawk ? 1 : 0);
+  WriteLittleEndian32(reply, kLocalBufferSizeOffset, config_.memoryMegabytes << 20);
+  WriteLittleEndian32(reply, kLocalBufferWidthOffset, config_.localBufferBits);
+  return kEscapeDone;
+}
+
+DisplayMode SimulatedBoard::RunningMode() const {
+  return ListedOrStartup(miniport_.RunningMode().value_or(kStartupMode));
+}
+
+// Like real drivers, the board reports 16 bits per pixel for its 15-bit modes.
+DeviceCaps SimulatedBoard::Caps() const {
+  const DisplayMode mode = RunningMode();
+  return {mode.PelsWidth, mode.PelsHeight, mode.BitsPerPel == 15 ? 16 : mode.BitsPerPel,
+          mode.DisplayFrequency};
+}
+
+long SimulatedBoard::ChangeMode(const DisplayMode& mode, bool testOnly) {
+  const std::optional<DisplayMode> listed = FindListed(mode);
+  if (!listed) return kDispChangeBadMode;
+  if (testOnly) return kDispChangeSuccessful;
+  return miniport_.StoreRunningMode(*listed) ? kDispChangeSuccessful : kDispChangeFailed;
+}
+
+std::optional<DisplayMode> SimulatedBoard::FindListed(const DisplayMode& mode) const {
+  const auto matches = [&](const DisplayMode& listed) {
+    return listed.BitsPerPel == mode.BitsPerPel && listed.PelsWidth == mode.PelsWidth &&
+           listed.PelsHeight == mode.PelsHeight &&
+           (listed.DisplayFrequency == mode.DisplayFrequency ||
+            IsDefaultRefresh(mode.DisplayFrequency));
+  };
+  const auto found = std::ranges::find_if(modes_, matches);
+  if (found == modes_.end()) return std::nullopt;
+  return *found;
+}
+
+DisplayMode SimulatedBoard::ListedOrStartup(const DisplayMode& mode) const {
+  return FindListed(mode).value_or(kStartupMode);
+}
+
+}  // namespace vexel

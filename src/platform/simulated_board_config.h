@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vexel {
+
+// The name of the environment variable that switches the simulated board on.
+inline constexpr char kSimulateVariable[] = "VEXELPANEL_SIMULATE";
+
+enum class BoardModel { VexelHawk, VexelKite };
+
+// Which of the board's two escapes its driver supports.
+enum class EscapeSupport {
+  Both,                // a driver that answers
+  None,                // a driver that does not answer
+  InfoWithoutVersion,  // 2067 without 2050, which counts as not answering
+};
+
+// Everything that tells one simulated board from another.
+struct SimulatedBoardConfig {
+  BoardModel model = BoardModel::VexelHawk;
+  std::uint32_t memoryMegabytes = 8;
+  std::uint32_t localBufferBits = 32;
+  EscapeSupport escapes = EscapeSupport::Both;
+  // Below HKEY_CURRENT_USER: the board's stand-in for HKEY_LOCAL_MACHINE
+  // is its "Machine" subkey.
+  std::string registryRoot = "Software\\Vexelworks\\VexelPanel Simulator";
+
+  friend bool operator==(const SimulatedBoardConfig&, const SimulatedBoardConfig&) = default;
+};
+
+// Reads the variable's value: words separated by commas, in any case and
+// order, each overriding the defaults above:
+//   hawk | kite               the board model
+//   <n>mb                     video memory in megabytes (1 to 4095)
+//   lb<n>                     local buffer depth in bits (1 to 32)
+//   noanswer | no2050         the driver's escapes
+//   root=<key>                the registry root below HKEY_CURRENT_USER
+// Words it does not know are ignored, so any value (e.g. "1") gives the
+// default board: a VexelHawk with 8 MB and a 32-bit local buffer.
+SimulatedBoardConfig ParseSimulation(std::string_view value);
+
+}  // namespace vexel

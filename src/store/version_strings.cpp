@@ -1,0 +1,59 @@
+#include "store/version_strings.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <vector>
+
+#include "store/key_paths.h"
+
+namespace vexel {
+namespace {
+
+constexpr char StringBlock[] = "\\StringFileInfo\\000004B0\\";
+
+std::vector<char> VersionResource(const std::string& moduleFile) {
+    DWORD ignored = 0;
+    const DWORD size = ::GetFileVersionInfoSizeA(moduleFile.c_str(), &ignored);
+    std::vector<char> resource(size);
+    if (size == 0 || !::GetFileVersionInfoA(moduleFile.c_str(), 0, size, resource.data())) {
+        return {};
+    }
+    return resource;
+}
+
+}  // namespace
+
+std::string ReadVersionString(const std::string& moduleFile, std::string_view entry) {
+    std::vector<char> resource = VersionResource(moduleFile);
+    if (resource.empty()) {
+        return {};
+    }
+    const std::string query = StringBlock + std::string(entry);
+    char* text = nullptr;
+    UINT length = 0;
+    if (!::VerQueryValueA(resource.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) || !text) {
+        return {};
+    }
+    // The length may or may not count the terminating NUL.
+    return std::string(text, ::strnlen(text, length));
+}
+
+std::string OwnModuleFile() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::string OwnPerMakerKeyPath() {
+    const std::string module = OwnModuleFile();
+    return PerMakerKeyPath(ReadVersionString(module, "InternalName"), ReadVersionString(module, "FileVersion"));
+}
+
+}  // namespace vexel

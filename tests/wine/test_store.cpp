@@ -1,0 +1,87 @@
+// The driver settings store against Wine's own display driver data, and the
+// per-maker key as the program names and writes it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "platform/gdi_display.h"
+#include "platform/win32_registry.h"
+#include "store/driver_store.h"
+#include "store/value_names.h"
+#include "store/version_strings.h"
+#include "support/process.h"
+#include "support/registry_root.h"
+
+namespace vexel {
+namespace {
+
+constexpr char kMachinePrefix[] = "\\Registry\\Machine\\";
+
+// The device map's value as the registry API itself returns it.
+std::string RawDeviceMapValue() {
+  char text[512] = {};
+  DWORD size = sizeof(text) - 1;
+  ::RegGetValueA(HKEY_LOCAL_MACHINE, names::DeviceMapKey, names::DeviceVideo0, RRF_RT_REG_SZ,
+                 nullptr, text, &size);
+  return text;
+}
+
+TEST(FindDeviceKeyOnWine, ReturnsTheKeyThatTheDeviceMapNamesAndItOpens) {
+  // Wine's display driver writes the device map when the display is queried.
+  GdiDisplay().Caps();
+  const std::string raw = RawDeviceMapValue();
+  const std::size_t prefixLength = sizeof(kMachinePrefix) - 1;
+  ASSERT_GT(raw.size(), prefixLength);
+  ASSERT_EQ(0, ::_strnicmp(raw.c_str(), kMachinePrefix, prefixLength)) << raw;
+
+  Win32Registry realHives;
+  const std::optional<std::string> deviceKey = FindDeviceKey(realHives);
+  ASSERT_TRUE(deviceKey);
+  EXPECT_EQ(raw.substr(prefixLength), *deviceKey);
+
+  RegKey key;
+  ASSERT_EQ(kOk, realHives.OpenKey(Hive::LocalMachine, *deviceKey, key));
+  std::vector<std::uint8_t> adapter;
+  EXPECT_TRUE(ReadBytes(key, names::AdapterString, adapter));
+  EXPECT_FALSE(adapter.empty());
+}
+
+TEST(VersionStrings, NameThePerMakerKeyFromTheProgramsOwnResource) {
+  EXPECT_EQ("VEXELPANEL", ReadVersionString(OwnModuleFile(), "InternalName"));
+  EXPECT_EQ("3.3", ReadVersionString(OwnModuleFile(), "FileVersion"));
+  EXPECT_EQ("SOFTWARE\\Vexelworks\\VEXELPANEL\\3.3", OwnPerMakerKeyPath());
+}
+
+TEST(VersionStrings, TheProgramCarriesTheSameStrings) {
+  const std::string own = OwnModuleFile();
+  const std::string program = own.substr(0, own.find_last_of('\\') + 1) + "vexelpanel.exe";
+  EXPECT_EQ("VEXELPANEL", ReadVersionString(program, "InternalName"));
+  EXPECT_EQ("3.3", ReadVersionString(program, "FileVersion"));
+}
+
+TEST(VersionStrings, AreEmptyWhereThereAreNone) {
+  EXPECT_EQ("", ReadVersionString(OwnModuleFile(), "NoSuchEntry"));
+  EXPECT_EQ("", ReadVersionString("C:\\no\\such\\file.exe", "InternalName"));
+}
+
+TEST(PerMakerKeyOnWine, StoresRealTextValuesThatReadBack) {
+  test::TestRegistryRoot root;
+  Win32Registry registry(root.Path() + "\\Machine", root.Path() + "\\User");
+  const std::string keyPath = OwnPerMakerKeyPath();
+  ASSERT_EQ(kOk, WritePerMakerKey(registry, keyPath, {"VEXELHAWK", ""}));
+
+  const std::string command = "reg query \"" + root.RegToolPath("Machine\\" + keyPath) + "\"";
+  const test::ProcessResult result = test::RunProcess(command, 60000);
+  EXPECT_NE(std::string::npos, result.output.find("    InstalledCard    REG_SZ    VEXELHAWK\r\n"))
+      << result.output;
+  EXPECT_NE(std::string::npos, result.output.find("    RegistryPath    REG_SZ    \r\n")) << result.output;
+
+  PerMakerValues values{"OLD", "OLD"};
+  ReadPerMakerKey(registry, keyPath, values);
+  EXPECT_EQ("VEXELHAWK", values.CardName);
+  EXPECT_EQ("", values.RegistryPath);
+}
+
+}  // namespace
+}  // namespace vexel
