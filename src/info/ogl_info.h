@@ -1,0 +1,40 @@
+// COglInfo: the OpenGL probe. A worker thread that opens a one-pixel OpenGL
+// window, reads which implementation serves it, leaves a text and signals its
+// event once that text is final. It ends without a message loop.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "info/gl_api.h"
+#include "platform/registry.h"
+#include "win/event.h"
+#include "win/win_thread.h"
+
+namespace vexel {
+
+class COglInfo : public win::CWinThread {
+ public:
+  // Owned by std::shared_ptr: the running thread keeps the object, and with it
+  // these seams, alive until it ends.
+  COglInfo(std::shared_ptr<Registry> registry, std::shared_ptr<GlApi> gl);
+
+  // Automatic reset, unsignalled until the result is final.
+  const win::CEvent& CompletionEvent() const { return m_event; }
+  // Read it only after CompletionEvent() was signalled.
+  const std::string& Result() const { return m_strResult; }
+
+  BOOL InitInstance() override;
+
+ private:
+  // The upper-cased vendor, or the version for the maker's own implementation.
+  std::string ReadImplementation() const;
+
+  win::CEvent m_event;
+  std::string m_strResult;
+  std::shared_ptr<Registry> m_registry;
+  std::shared_ptr<GlApi> m_gl;
+};
+
+}  // namespace vexel
