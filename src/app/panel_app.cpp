@@ -16,6 +16,7 @@ bool CVexelPanelApp::InitInstance() {
 
   auto sheet = std::make_unique<CMyPropertySheet>();
   sheet->DoModal();
+  m_exitCode = sheet->ExitStatus();
   sheet.reset();
   return false;
 }

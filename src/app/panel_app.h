@@ -8,6 +8,7 @@ class CVexelPanelApp {
  public:
   // Runs the panel; false, so the application ends when it returns.
   bool InitInstance();
+  // The run's failures ORed together (exit_status.h), 0 when none.
   int ExitCode() const { return m_exitCode; }
 
  private:

@@ -16,6 +16,7 @@ namespace {
 thread_local CPropertySheet* t_sheetInCreation = nullptr;
 
 constexpr UINT_PTR kSubclassId = 1;
+constexpr const char* kObjectProperty = "VexelPanel.CPropertySheet";
 
 }  // namespace
 
@@ -77,6 +78,10 @@ INT_PTR CPropertySheet::DoModal() {
   return result;
 }
 
+CPropertySheet* CPropertySheet::FromHandle(HWND hwnd) {
+  return hwnd ? static_cast<CPropertySheet*>(::GetPropA(hwnd, kObjectProperty)) : nullptr;
+}
+
 void CPropertySheet::PressButton(int button) const { ::PostMessageA(m_hWnd, PSM_PRESSBUTTON, button, 0); }
 
 LRESULT CPropertySheet::Default(const Msg& msg) const {
@@ -87,6 +92,7 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM) {
   if (message == PSCB_INITIALIZED && t_sheetInCreation) {
     CPropertySheet* sheet = t_sheetInCreation;
     sheet->Attach(hwnd);
+    ::SetPropA(hwnd, kObjectProperty, sheet);
     ::SetWindowSubclass(hwnd, &CPropertySheet::SheetProc, kSubclassId, reinterpret_cast<DWORD_PTR>(sheet));
   }
   return 0;
@@ -109,6 +115,7 @@ LRESULT CALLBACK CPropertySheet::SheetProc(HWND hwnd, UINT message, WPARAM wPara
   auto* sheet = reinterpret_cast<CPropertySheet*>(self);
   if (message == WM_NCDESTROY) {
     ::RemoveWindowSubclass(hwnd, &CPropertySheet::SheetProc, kSubclassId);
+    ::RemovePropA(hwnd, kObjectProperty);
     sheet->Detach();
     return ::DefSubclassProc(hwnd, message, wParam, lParam);
   }

@@ -31,6 +31,9 @@ class CPropertySheet : public CWnd {
 
   // Runs the sheet modally; the platform's result (positive after OK or an apply).
   INT_PTR DoModal();
+  // The sheet object running in a window, or null for any other window.
+  static CPropertySheet* FromHandle(HWND hwnd);
+
   // Presses one of the sheet's buttons (PSBTN_*), posted like the platform does.
   void PressButton(int button) const;
 

@@ -22,6 +22,13 @@ std::string CWnd::GetWindowText() const { return WindowText(m_hWnd); }
 
 std::string CWnd::GetDlgItemText(int id) const { return WindowText(GetDlgItem(id)); }
 
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam) const {
+  for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    ::SendMessageA(child, message, wParam, lParam);
+    CWnd(child).SendMessageToDescendants(message, wParam, lParam);
+  }
+}
+
 bool CWnd::OnWndMsg(const Msg&, LRESULT&) { return false; }
 
 }  // namespace vexel::win

@@ -43,6 +43,9 @@ class CWnd {
   void CheckDlgButton(int id, UINT state) const { ::CheckDlgButton(m_hWnd, id, state); }
   UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
 
+  // Sends the message to every child window, and to their children.
+  void SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam) const;
+
   // Handlers of the class's message map; true when the message was handled.
   virtual bool OnWndMsg(const Msg& msg, LRESULT& result);
 

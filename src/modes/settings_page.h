@@ -1,0 +1,43 @@
+// CMyPropertyPage2: the "Settings" page (dialog 105). It keeps one current
+// mode, and every control shows a view of it.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "modes/display_mode.h"
+#include "win/combo_box.h"
+#include "win/property_page.h"
+#include "win/scroll_bar.h"
+#include "win/static_ctrl.h"
+
+namespace vexel {
+
+class CMyPropertyPage2 : public win::CPropertyPage {
+ public:
+  CMyPropertyPage2();
+  ~CMyPropertyPage2() override;
+
+  // Shows the current mode in every control, draws the colour sample and
+  // marks the page modified.
+  void ShowCurrentMode();
+  // Shows the sample strip for the current depth.
+  void DrawColorSample();
+
+  DisplayMode m_CurrentMode{};
+  std::vector<int32_t> DesktopAreaWidths;
+
+ protected:
+  void DoDataExchange(win::CDataExchange* pDX) override;
+
+ private:
+  void ShowDesktopAreaPosition() const;
+
+  win::CStatic m_colorSample;
+  win::CScrollBar m_desktopArea;
+  win::CComboBox m_color;
+  win::CComboBox m_refresh;
+  // The bitmap the sample static shows; released once it no longer does.
+  HBITMAP m_hSampleBitmap = nullptr;
+};
+
+}  // namespace vexel

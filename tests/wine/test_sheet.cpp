@@ -1,0 +1,254 @@
+// The property sheet's start-up on the simulated board: the page table, the
+// per-maker key, the OpenGL text, the hidden Advanced page gesture, the icon
+// and a display change while the sheet is open.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/exit_status.h"
+#include "app/property_sheet.h"
+#include "modes/mode_tables.h"
+#include "platform/memory_registry.h"
+#include "platform/simulated_board_config.h"
+#include "store/version_strings.h"
+#include "support/registry_root.h"
+#include "support/ui_driver.h"
+
+namespace vexel::test {
+namespace {
+
+constexpr const char* kNotProbed = "Not Retrieved: -nogl specified";
+constexpr const char* kDeviceKey = "System\\CurrentControlSet\\Services\\Vexel3D\\Device0";
+
+CommandLineText Line(const std::string& arguments) {
+  CommandLineText text;
+  text.asTyped = "C:\\VexelPanel\\vexelpanel.exe " + arguments;
+  text.upper = text.asTyped;
+  ::CharUpperBuffA(text.upper.data(), static_cast<DWORD>(text.upper.size()));
+  return text;
+}
+
+std::vector<const win::CPropertyPage*> Pages(const CMyPropertySheet& sheet) {
+  std::vector<const win::CPropertyPage*> pages;
+  for (int i = 0; i < sheet.GetPageCount(); ++i) pages.push_back(sheet.GetPage(i));
+  return pages;
+}
+
+class SheetStartup : public ::testing::Test {
+ protected:
+  Seams Board(std::string_view words) {
+    SimulatedBoardConfig config = ParseSimulation(words);
+    config.registryRoot = root.Path();
+    return MakeSimulatedSeams(config);
+  }
+  // The per-maker key's value exactly as stored: type and bytes.
+  static std::pair<uint32_t, std::string> Remembered(Registry& registry, const char* name) {
+    RegKey key;
+    if (registry.OpenKey(Hive::LocalMachine, OwnPerMakerKeyPath(), key) != kOk) return {0, "<no key>"};
+    uint32_t type = 0;
+    uint32_t size = 0;
+    if (key.QueryValue(name, &type, nullptr, &size) != kOk) return {0, "<no value>"};
+    std::string bytes(size, '\0');
+    key.QueryValue(name, &type, bytes.data(), &size);
+    return {type, bytes};
+  }
+  static void Remember(Registry& registry, const std::string& card, const std::string& path) {
+    RegKey key;
+    ASSERT_EQ(registry.CreateKey(Hive::LocalMachine, OwnPerMakerKeyPath(), key), kOk);
+    WriteText(key, "InstalledCard", card);
+    WriteText(key, "RegistryPath", path);
+  }
+  TestRegistryRoot root;
+};
+
+TEST_F(SheetStartup, ADriverThatAnswersGivesThreePagesOpeningOnSettingsAndLeavesTheKeyAlone) {
+  Seams seams = Board("hawk");
+  CMyPropertySheet sheet(Line("-n"), seams);
+  EXPECT_TRUE(sheet.m_bDriverAnswered);
+  EXPECT_EQ(sheet.m_strDeviceKey, kDeviceKey);
+  EXPECT_EQ(sheet.m_strRegistryPath, kDeviceKey);
+  EXPECT_EQ(sheet.m_dwMemorySize, 8u << 20);
+  EXPECT_EQ(sheet.m_DriverInfo.VendorId(), 0x3D3Du);
+  EXPECT_EQ(Pages(sheet), (std::vector<const win::CPropertyPage*>{&sheet.m_pageAbout, &sheet.m_pageSettings,
+                                                                   &sheet.m_page3D}));
+  EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageSettings);
+  EXPECT_EQ(Remembered(*seams.registry, "InstalledCard").second, "<no key>");
+  EXPECT_EQ(sheet.m_strOpenGL, kNotProbed);
+  EXPECT_EQ(sheet.ExitStatus(), kExitOk);
+}
+
+TEST_F(SheetStartup, ABoardNameIsRememberedWithTheSettingsKeyByteForByte) {
+  Seams seams = Board("kite,noanswer");
+  CMyPropertySheet sheet(Line("-s VexelHawk -p System\\MixedCase\\Key -n"), seams);
+  EXPECT_EQ(sheet.m_strCardName, "VEXELHAWK");
+  EXPECT_EQ(sheet.m_strRegistryPath, "System\\MixedCase\\Key");
+  EXPECT_EQ(Remembered(*seams.registry, "InstalledCard"), std::make_pair(kRegSz, std::string("VEXELHAWK\0", 10)));
+  EXPECT_EQ(Remembered(*seams.registry, "RegistryPath"),
+            std::make_pair(kRegSz, std::string("System\\MixedCase\\Key\0", 21)));
+  EXPECT_EQ(sheet.ModeCatalogue.size(), 42u);  // the VexelHawk table, not the driver's modes
+  EXPECT_EQ(sheet.GetPageCount(), 3);
+  EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageSettings);
+}
+
+TEST_F(SheetStartup, ANameWithoutPathOrAnswerStoresAnEmptyPathThatALaterRunCannotUse) {
+  Seams seams = Board("kite,noanswer");
+  {
+    CMyPropertySheet first(Line("-s foo -n"), seams);
+    EXPECT_EQ(first.GetPageCount(), 3);
+    EXPECT_EQ(first.ModeCatalogue.size(), 26u);  // the driver's own list, one mode twice
+  }
+  EXPECT_EQ(Remembered(*seams.registry, "RegistryPath"), std::make_pair(kRegSz, std::string("\0", 1)));
+  CMyPropertySheet later(Line("-n"), seams);
+  EXPECT_EQ(later.m_strCardName, "FOO");
+  EXPECT_EQ(later.m_strRegistryPath, "");
+  EXPECT_EQ(Pages(later), (std::vector<const win::CPropertyPage*>{&later.m_pageAbout}));
+  EXPECT_EQ(later.GetActivePage(), &later.m_pageAbout);
+}
+
+TEST_F(SheetStartup, NothingAnsweringAndNothingRememberedGivesTheAboutPageOnly) {
+  Seams seams = Board("hawk,no2050");
+  CMyPropertySheet sheet(Line("-n"), seams);
+  EXPECT_FALSE(sheet.m_bDriverAnswered);  // 2067 without 2050 does not count
+  EXPECT_EQ(sheet.m_DriverInfo.VendorId(), 0u);
+  EXPECT_EQ(sheet.m_strRegistryPath, "");
+  EXPECT_EQ(sheet.GetPageCount(), 1);
+}
+
+TEST_F(SheetStartup, WhatAnEarlierRunRememberedBringsTheThreePagesBack) {
+  Seams seams = Board("kite,noanswer");
+  Remember(*seams.registry, "VEXELKITE", kDeviceKey);
+  CMyPropertySheet sheet(Line("-n"), seams);
+  EXPECT_EQ(sheet.m_strCardName, "VEXELKITE");
+  EXPECT_EQ(sheet.m_strRegistryPath, kDeviceKey);
+  EXPECT_EQ(sheet.GetPageCount(), 3);
+  EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageSettings);
+  // The catalogue at start-up follows switch S only: the driver's modes.
+  EXPECT_EQ(sheet.ModeCatalogue.size(), 26u);
+}
+
+TEST_F(SheetStartup, AQuietRunShowsOnlyTheAboutPageButStillRemembersTheBoard) {
+  Seams seams = Board("hawk");
+  CMyPropertySheet sheet(Line("-S VexelHawk -P Some\\Key -q -n"), seams);
+  EXPECT_TRUE(sheet.m_bQuiet);
+  EXPECT_EQ(Pages(sheet), (std::vector<const win::CPropertyPage*>{&sheet.m_pageAbout}));
+  EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageAbout);
+  EXPECT_EQ(Remembered(*seams.registry, "InstalledCard").second, std::string("VEXELHAWK\0", 10));
+}
+
+TEST_F(SheetStartup, AFailedWriteOfThePerMakerKeyIsToldOrShowsInAQuietRunsExitStatus) {
+  Seams seams = Board("hawk");
+  auto refusing = std::make_shared<MemoryRegistry>();
+  refusing->DenyWrites(Hive::LocalMachine, OwnPerMakerKeyPath());
+  seams.registry = refusing;
+  CMyPropertySheet quiet(Line("-s VexelKite -q -n"), seams);
+  EXPECT_EQ(quiet.ExitStatus(), kExitPerMakerKeyFailed);
+
+  UiDriver ui;
+  std::string told;
+  ui.Start([&](UiDriver& driver) { told = driver.AnswerMessageBox(); });
+  CMyPropertySheet shown(Line("-s VexelKite -n"), seams);
+  ui.Join();
+  EXPECT_NE(told.find("could not be stored under HKEY_LOCAL_MACHINE\\" + OwnPerMakerKeyPath()), std::string::npos)
+      << told;
+  EXPECT_EQ(shown.ExitStatus(), kExitPerMakerKeyFailed);
+  EXPECT_EQ(shown.GetPageCount(), 3);
+}
+
+TEST_F(SheetStartup, TheProbeFillsTheOpenGLTextUnlessSwitchNSaysNo) {
+  Seams seams = Board("hawk");
+  CMyPropertySheet probed(Line(""), seams);
+  EXPECT_NE(probed.m_strOpenGL, kNotProbed);
+  EXPECT_NE(probed.m_strOpenGL, "");
+  CMyPropertySheet skipped(Line("-nogl"), seams);
+  EXPECT_EQ(skipped.m_strOpenGL, kNotProbed);
+}
+
+// Holds keys down in this thread's keyboard state, as GetKeyState sees it.
+void HoldKeys(std::initializer_list<int> keys) {
+  BYTE state[256] = {};
+  for (int key : keys) state[key] = 0x80;
+  ::SetKeyboardState(state);
+}
+
+TEST_F(SheetStartup, ShiftAndCtrlOnAMouseActivationAddTheAdvancedPageOnce) {
+  Seams seams = Board("hawk");
+  CMyPropertySheet sheet(Line("-n"), seams);
+  UiDriver ui;
+  std::vector<int> counts;
+  HICON icon = nullptr;
+  ui.Start([&](UiDriver& driver) {
+    HWND hwnd = driver.WaitForWindow("VexelPanel");
+    ASSERT_NE(hwnd, nullptr);
+    auto gesture = [&](std::initializer_list<int> keys) {
+      driver.OnUi([&] {
+        HoldKeys(keys);
+        ::SendMessageA(hwnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+        counts.push_back(sheet.GetPageCount());
+      });
+    };
+    gesture({VK_SHIFT});
+    gesture({VK_CONTROL});
+    driver.OnUi([&] {
+      BYTE toggled[256] = {};
+      toggled[VK_SHIFT] = toggled[VK_CONTROL] = 0x01;  // toggle bits only: not held
+      ::SetKeyboardState(toggled);
+      ::SendMessageA(hwnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+      counts.push_back(sheet.GetPageCount());
+    });
+    gesture({VK_SHIFT, VK_CONTROL});
+    gesture({VK_SHIFT, VK_CONTROL});
+    driver.OnUi([&] {
+      EXPECT_EQ(sheet.GetPage(3), &sheet.m_pageAdvanced);
+      EXPECT_EQ(TabCtrl_GetItemCount(PropSheet_GetTabControl(hwnd)), 4);
+      EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageSettings);
+      HoldKeys({});
+      ::SendMessageA(hwnd, WM_ACTIVATE, WA_ACTIVE, 0);
+      icon = reinterpret_cast<HICON>(::SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0));
+    });
+    sheet.PressButton(PSBTN_CANCEL);
+  });
+  sheet.DoModal();
+  ui.Join();
+  EXPECT_EQ(counts, (std::vector<int>{3, 3, 3, 4, 4}));
+  EXPECT_TRUE(sheet.m_bAdvancedAdded);
+  EXPECT_EQ(icon, sheet.m_hIcon);
+  EXPECT_NE(icon, nullptr);
+}
+
+TEST_F(SheetStartup, ADisplayChangeRefillsTheCatalogueFromTheRememberedBoardAndShowsSettings) {
+  Seams seams = Board("kite,noanswer");
+  Remember(*seams.registry, "VEXELHAWK", kDeviceKey);
+  CMyPropertySheet sheet(Line("-n"), seams);
+  ASSERT_EQ(sheet.ModeCatalogue.size(), 26u);
+  UiDriver ui;
+  DisplayMode shown{};
+  const CMyPropertyPage1* active = nullptr;
+  ui.Start([&](UiDriver& driver) {
+    ASSERT_NE(driver.WaitForWindow("VexelPanel"), nullptr);
+    driver.OnUi([&] {
+      sheet.SetActivePage(&sheet.m_pageAbout);
+      // The simulated board switches and announces it to this program's windows.
+      seams.display->ChangeMode({32, 800, 600, 75}, false);
+    });
+    for (int tries = 0; tries < 100 && sheet.ModeCatalogue.size() != 42u; ++tries) {
+      driver.OnUi([] {});
+      ::Sleep(50);
+    }
+    driver.OnUi([&] {
+      shown = sheet.m_pageSettings.m_CurrentMode;
+      active = sheet.GetActivePage() == &sheet.m_pageSettings ? nullptr : &sheet.m_pageAbout;
+    });
+    sheet.PressButton(PSBTN_CANCEL);
+  });
+  sheet.DoModal();
+  ui.Join();
+  EXPECT_EQ(sheet.ModeCatalogue.size(), 42u);
+  EXPECT_EQ(sheet.ModeCatalogue.front(), VexelHawkModes[0]);
+  EXPECT_EQ(active, nullptr) << "the Settings page should be active";
+  EXPECT_EQ(shown, (DisplayMode{32, 800, 600, 75}));
+}
+
+}  // namespace
+}  // namespace vexel::test
