@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "support/message_boxes.h"
 #include "win/wnd.h"
 
 namespace vexel::test {
@@ -26,28 +27,11 @@ std::vector<HWND> TopLevelWindows(DWORD thread) {
   return found.windows;
 }
 
-bool IsMessageBox(HWND hwnd) {
-  char name[32] = {};
-  ::GetClassNameA(hwnd, name, sizeof(name));
-  // A message box is a dialog whose text is the static 0xFFFF.
-  return std::string(name) == "#32770" && ::IsWindowVisible(hwnd) && ::GetDlgItem(hwnd, 0xFFFF) != nullptr;
-}
-
 HWND FindMessageBox(DWORD thread) {
   for (HWND hwnd : TopLevelWindows(thread)) {
     if (IsMessageBox(hwnd)) return hwnd;
   }
   return nullptr;
-}
-
-template <class Predicate>
-bool PollUntil(std::chrono::milliseconds timeout, Predicate done) {
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    ::Sleep(20);
-  }
-  return true;
 }
 
 }  // namespace
@@ -111,10 +95,7 @@ bool UiDriver::MessageBoxOpen() const { return FindMessageBox(m_uiThread) != nul
 std::string UiDriver::AnswerMessageBox(int button, std::chrono::milliseconds timeout) const {
   HWND box = nullptr;
   if (!PollUntil(timeout, [&] { return (box = FindMessageBox(m_uiThread)) != nullptr; })) return "<no message box>";
-  const std::string text = ChildText(box, 0xFFFF);
-  ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-  PollUntil(timeout, [&] { return !::IsWindow(box); });
-  return text;
+  return CloseMessageBox(box, button, timeout);
 }
 
 }  // namespace vexel::test
