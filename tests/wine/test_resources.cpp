@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -185,6 +186,36 @@ TEST_F(ProgramResourceTest, AboutDialogControlsStandWhereTheLayoutPutsThem) {
   EXPECT_EQ(::SendMessageA(::GetDlgItem(page, IDC_ABOUT_INFO), WM_GETFONT, 0, 0),
             ::SendMessageA(::GetWindow(page, GW_CHILD), WM_GETFONT, 0, 0));
   ::DestroyWindow(host);
+}
+
+// The ids of a dialog template's controls in one language, by creating it.
+std::vector<int> ControlIds(HMODULE module, UINT dialog, LANGID language) {
+  HRSRC found = ::FindResourceExA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(dialog), language);  // RT_DIALOG
+  if (!found) return {};
+  const auto* dialogTemplate = static_cast<const DLGTEMPLATE*>(::LockResource(::LoadResource(module, found)));
+  HWND host = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 600, 600, nullptr, nullptr, nullptr, nullptr);
+  HWND created = ::CreateDialogIndirectParamA(module, dialogTemplate, host, &PlainDialogProc, 0);
+  std::vector<int> ids;
+  for (HWND child = ::GetWindow(created, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    ids.push_back(::GetDlgCtrlID(child));
+  }
+  ::DestroyWindow(host);
+  return ids;
+}
+
+TEST_F(ProgramResourceTest, GermanDialogsCarryEveryControlOfTheEnglishOnes) {
+  const LANGID english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+  const LANGID german = MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN);
+  for (UINT dialog : {IDD_ABOUT, IDD_SETTINGS, IDD_3D_SETTINGS, IDD_ADVANCED, IDD_MODE_LIST, IDD_RESTART_PROMPT,
+                      IDD_CARD_MISMATCH, IDD_APPLICATION_LIST}) {
+    const std::vector<int> englishIds = ControlIds(program.Module(), dialog, english);
+    EXPECT_FALSE(englishIds.empty()) << dialog;
+    EXPECT_EQ(ControlIds(program.Module(), dialog, german), englishIds) << dialog;
+  }
+  // The two controls the first German version lacked.
+  const std::vector<int> german3D = ControlIds(program.Module(), IDD_3D_SETTINGS, german);
+  EXPECT_NE(std::find(german3D.begin(), german3D.end(), 1027), german3D.end());
+  EXPECT_NE(std::find(german3D.begin(), german3D.end(), 1078), german3D.end());
 }
 
 }  // namespace
