@@ -1,5 +1,7 @@
 // CMyPropertyPage1: the "About" page (dialog 104): the program's description,
-// version and legal notice, the animation and the adapter information.
+// version and legal notice, the animation and the adapter information. Its
+// whole work happens the first time it is shown: it gathers the information,
+// writes the export file when asked, and ends a quiet run.
 #pragma once
 #include <string>
 
@@ -10,6 +12,8 @@
 
 namespace vexel {
 
+class CMyPropertySheet;
+
 class CMyPropertyPage1 : public win::CPropertyPage {
  public:
   explicit CMyPropertyPage1(Seams seams);
@@ -19,6 +23,13 @@ class CMyPropertyPage1 : public win::CPropertyPage {
   // nothing while the page has no window).
   DisplayMode ReadCurrentMode(const std::string& cardName);
 
+  // The program's own description, version and legal notice from its
+  // version resource, and the release text.
+  void GetVersionInfo();
+  // The adapter information for the sheet's device key and OpenGL text:
+  // the ten-line text into `info`, the export text into m_strExport.
+  void GetAdapterInfo(const CMyPropertySheet& sheet, std::string& info);
+
   std::string m_strExport;
   win::CAnimateCtrl m_animate;
   std::string m_strInfo;
@@ -27,7 +38,15 @@ class CMyPropertyPage1 : public win::CPropertyPage {
   std::string m_strDescription;
   std::string m_strRelease;
 
+ protected:
+  void DoDataExchange(win::CDataExchange* pDX) override;
+  BOOL OnInitDialog() override;
+
  private:
+  // The adapter information, the export file and the quiet run's end.
+  void GatherAndExport(CMyPropertySheet& sheet);
+  void WriteExport(CMyPropertySheet& sheet) const;
+
   Seams m_seams;
 };
 

@@ -56,6 +56,7 @@ void ApplyWord(std::string_view word, SimulatedBoardConfig& config) {
   if (lower == "kite") config.model = BoardModel::VexelKite;
   if (lower == "noanswer") config.escapes = EscapeSupport::None;
   if (lower == "no2050") config.escapes = EscapeSupport::InfoWithoutVersion;
+  if (lower == "nopublish") config.publish = false;
   if (const auto megabytes = NumberBetween(lower, "", "mb", kMaxMegabytes)) {
     config.memoryMegabytes = *megabytes;
   }

@@ -24,6 +24,9 @@ struct SimulatedBoardConfig {
   std::uint32_t memoryMegabytes = 8;
   std::uint32_t localBufferBits = 32;
   EscapeSupport escapes = EscapeSupport::Both;
+  // Off: the miniport publishes nothing at boot, so the registry holds only
+  // what is already there (a test's own device map and driver values).
+  bool publish = true;
   // Below HKEY_CURRENT_USER: the board's stand-in for HKEY_LOCAL_MACHINE
   // is its "Machine" subkey.
   std::string registryRoot = "Software\\Vexelworks\\VexelPanel Simulator";
@@ -37,6 +40,7 @@ struct SimulatedBoardConfig {
 //   <n>mb                     video memory in megabytes (1 to 4095)
 //   lb<n>                     local buffer depth in bits (1 to 32)
 //   noanswer | no2050         the driver's escapes
+//   nopublish                 the miniport publishes no registry values
 //   root=<key>                the registry root below HKEY_CURRENT_USER
 // Words it does not know are ignored, so any value (e.g. "1") gives the
 // default board: a VexelHawk with 8 MB and a 32-bit local buffer.

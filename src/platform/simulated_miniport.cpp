@@ -81,6 +81,7 @@ SimulatedMiniport::SimulatedMiniport(std::shared_ptr<Registry> registry,
     : registry_(std::move(registry)), config_(config) {}
 
 void SimulatedMiniport::Publish(const DisplayMode& startupMode) {
+  if (!config_.publish) return;
   PublishDeviceMap();
   PublishServiceKey();
   PublishDeviceKey(startupMode);

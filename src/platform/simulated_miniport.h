@@ -19,7 +19,8 @@ class SimulatedMiniport {
 
   // Writes the device map, the service key's "ImagePath" and the device
   // key's driver and hardware information, as at every start of the driver,
-  // and `startupMode` as the "DefaultSettings" values that are missing.
+  // and `startupMode` as the "DefaultSettings" values that are missing;
+  // nothing for a board configured not to publish.
   void Publish(const DisplayMode& startupMode);
   // The stored start-up mode: each value from the hardware-profile key
   // first, else from the device key; 0 where neither has it.

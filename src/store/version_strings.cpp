@@ -12,35 +12,40 @@ namespace {
 
 constexpr char StringBlock[] = "\\StringFileInfo\\000004B0\\";
 
-std::vector<char> VersionResource(const std::string& moduleFile) {
-    DWORD ignored = 0;
-    const DWORD size = ::GetFileVersionInfoSizeA(moduleFile.c_str(), &ignored);
-    std::vector<char> resource(size);
-    if (size == 0 || !::GetFileVersionInfoA(moduleFile.c_str(), 0, size, resource.data())) {
-        return {};
-    }
-    return resource;
-}
-
 }  // namespace
 
-std::string ReadVersionString(const std::string& moduleFile, std::string_view entry) {
-    std::vector<char> resource = VersionResource(moduleFile);
-    if (resource.empty()) {
-        return {};
+VersionResource::VersionResource(const std::string& moduleFile) {
+    DWORD ignored = 0;
+    const DWORD size = ::GetFileVersionInfoSizeA(moduleFile.c_str(), &ignored);
+    if (size == 0) {
+        return;
+    }
+    block_.assign(size, '\0');
+    if (!::GetFileVersionInfoA(moduleFile.c_str(), 0, size, block_.data())) {
+        block_.clear();
+    }
+}
+
+std::optional<std::string> VersionResource::String(std::string_view entry) const {
+    if (block_.empty()) {
+        return std::nullopt;
     }
     const std::string query = StringBlock + std::string(entry);
     char* text = nullptr;
     UINT length = 0;
-    if (!::VerQueryValueA(resource.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) || !text) {
-        return {};
+    if (!::VerQueryValueA(block_.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) || !text) {
+        return std::nullopt;
     }
     // The length may or may not count the terminating NUL.
     return std::string(text, ::strnlen(text, length));
 }
 
+std::string ReadVersionString(const std::string& moduleFile, std::string_view entry) {
+    return VersionResource(moduleFile).String(entry).value_or(std::string());
+}
+
 std::string OwnModuleFile() {
-    std::string path(MAX_PATH, '\0');
+    std::string path(MAX_PATH + 1, '\0');
     for (;;) {
         const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {

@@ -1,9 +1,24 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vexel {
+
+// A module's version resource, read once for any number of string queries.
+class VersionResource {
+public:
+    explicit VersionResource(const std::string& moduleFile);
+
+    // An entry of string block "000004B0", or nothing when the module or the
+    // entry has none.
+    std::optional<std::string> String(std::string_view entry) const;
+
+private:
+    std::vector<char> block_;
+};
 
 // An entry of a module's version resource, string block "000004B0" (e.g.
 // "InternalName", "FileVersion"); empty when the module or entry has none.

@@ -94,6 +94,15 @@ TEST_F(SimulatedBoardTest, BootPublishesTheBoardAndFillsOnlyMissingStartupValues
   EXPECT_EQ(Utf16("GLINT 300SX + GLINT Delta"), DeviceValue(names::ChipType));
 }
 
+TEST_F(SimulatedBoardTest, BootWithoutPublishingLeavesTheRegistryAsItWas) {
+  registry_->Put(Hive::LocalMachine, DeviceKey, names::AdapterString, Utf16("Own Adapter"));
+  Boot("kite,nopublish");
+  EXPECT_EQ(std::nullopt, FindDeviceKey(*registry_));
+  EXPECT_EQ(Utf16("Own Adapter"), DeviceValue(names::AdapterString));
+  EXPECT_EQ(1u, registry_->ValueCount(Hive::LocalMachine, DeviceKey));
+  EXPECT_EQ(StartupMode, board_->RunningMode());
+}
+
 TEST_F(SimulatedBoardTest, ListsItsTableInADriverOrderWithOneModeTwice) {
   const std::pair<const char*, ModeCatalogue> boards[] = {{"hawk", TableModes(VexelHawkModes)},
                                                            {"kite", TableModes(VexelKiteModes)}};

@@ -44,6 +44,13 @@ TEST(ParseSimulation, WordsIgnoreCaseBlanksAndOrderAndTheLastOneWins) {
   EXPECT_EQ(EscapeSupport::InfoWithoutVersion, ParseSimulation("noanswer,NO2050").escapes);
 }
 
+TEST(ParseSimulation, NoPublishKeepsTheRestOfTheBoard) {
+  EXPECT_TRUE(ParseSimulation("kite").publish);
+  SimulatedBoardConfig quiet = Config(BoardModel::VexelKite, 4, 32, EscapeSupport::InfoWithoutVersion);
+  quiet.publish = false;
+  EXPECT_EQ(quiet, ParseSimulation("kite,NoPublish,4mb,no2050"));
+}
+
 TEST(ParseSimulation, SizesOutsideTheirRangeOrMalformedAreIgnored) {
   EXPECT_EQ(16u, ParseSimulation("16mb").memoryMegabytes);
   EXPECT_EQ(4095u, ParseSimulation("4095mb").memoryMegabytes);

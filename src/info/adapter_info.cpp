@@ -1,0 +1,71 @@
+#include "info/adapter_info.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <span>
+#include <utility>
+
+namespace vexel {
+namespace {
+
+[[gnu::format(printf, 1, 2)]] std::string Printf(const char* format, ...) {
+  std::va_list arguments;
+  va_start(arguments, format);
+  std::va_list measuring;
+  va_copy(measuring, arguments);
+  const int length = std::vsnprintf(nullptr, 0, format, measuring);
+  va_end(measuring);
+  std::string text(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
+  std::vsnprintf(text.data(), text.size() + 1, format, arguments);
+  va_end(arguments);
+  return text;
+}
+
+// "%lX" wants an unsigned long, which is 64 bits wide on some hosts: the
+// value is widened first, so it never prints more than its 32 bits.
+std::string Hex(std::uint32_t value) { return Printf("0x%lX", static_cast<unsigned long>(value)); }
+
+}  // namespace
+
+std::string InformationText(const AdapterInfo& info) {
+  const std::string pieces[] = {
+      info.MiniportFile + " - " + info.MiniportVersion,
+      info.DisplayDriverFile + " - " + info.DisplayDriverVersion,
+      // Resolution, pixel depth and refresh rate: three lines in one piece.
+      Printf("%dx%d\n%d\n%d", info.Width, info.Height, info.BitsPerPel, info.Refresh),
+      info.Adapter,
+      Printf("%dMB", static_cast<int>(info.MemorySize >> 20)),
+      info.OpenGL,
+      info.Chip,
+      info.Dac,
+  };
+  std::string text = pieces[0];
+  for (const std::string& piece : std::span(pieces).subspan(1)) text += "\n" + piece;
+  return text;
+}
+
+std::string ExportText(const AdapterInfo& info) {
+  const std::pair<const char*, std::string> lines[] = {
+      {"Mode", Printf("%dx%dx%dat%dHz", info.Width, info.Height, info.BitsPerPel, info.Refresh)},
+      {"Miniport", info.MiniportVersion},
+      {"Display", info.DisplayDriverVersion},
+      {"OpenGL", info.OpenGL},
+      {"Adapter", info.Adapter},
+      {"Chip", info.Chip},
+      {"DAC", info.Dac},
+      {"FBMem", Hex(info.MemorySize)},
+      {"LBMem", Hex(info.LocalBufferSize)},
+  };
+  std::string text;
+  for (const auto& [name, value] : lines) text += std::string("Set VexelPanel_") + name + "=" + value + "\n";
+  return text;
+}
+
+std::string MiniportFileOf(std::string_view imagePath) {
+  const std::size_t backslash = imagePath.rfind('\\');
+  return std::string(backslash == std::string_view::npos ? imagePath : imagePath.substr(backslash + 1));
+}
+
+std::string DisplayDriverFileOf(std::string_view driverName) { return std::string(driverName) + ".dll"; }
+
+}  // namespace vexel

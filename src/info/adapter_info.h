@@ -1,0 +1,45 @@
+// The adapter information record that the About page shows and the export
+// writes, and the two texts made of it.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vexel {
+
+// What a text field holds when its source cannot be read.
+inline constexpr char kNotAvailable[] = "Not Available";
+
+struct AdapterInfo {
+  std::string MiniportFile;
+  std::string DisplayDriverFile;
+  std::string DisplayDriverVersion;
+  std::string Adapter = kNotAvailable;
+  std::string Chip = kNotAvailable;
+  std::string Dac = kNotAvailable;
+  std::string MiniportVersion;
+  std::int32_t Width = 0;
+  std::int32_t Height = 0;
+  std::int32_t BitsPerPel = 0;
+  std::int32_t Refresh = 0;
+  std::uint32_t MemorySize = 0;       // bytes of video (frame buffer) memory
+  std::uint32_t LocalBufferSize = 0;  // bytes of the chip's local buffer
+  std::string OpenGL;
+};
+
+// The ten lines beside the About page's labels, "\n" between them and none
+// after the last.
+std::string InformationText(const AdapterInfo& info);
+
+// The nine "Set VexelPanel_..." lines of the environment script, each ended
+// by a line feed alone.
+std::string ExportText(const AdapterInfo& info);
+
+// The miniport's file name: an "ImagePath" after its last backslash.
+std::string MiniportFileOf(std::string_view imagePath);
+
+// The display driver's file name: a name from "InstalledDisplayDrivers"
+// with ".dll" appended.
+std::string DisplayDriverFileOf(std::string_view driverName);
+
+}  // namespace vexel

@@ -1,0 +1,34 @@
+#include "info/export_file.h"
+
+#include <memory>
+
+namespace vexel {
+namespace {
+
+struct HandleCloser {
+  void operator()(HANDLE handle) const { ::CloseHandle(handle); }
+};
+using FileHandle = std::unique_ptr<void, HandleCloser>;
+
+// ERROR_SUCCESS when all of the text went into the file in one write.
+DWORD WriteWhole(HANDLE file, std::string_view text) {
+  DWORD written = 0;
+  if (!::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr)) return ::GetLastError();
+  return written == text.size() ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
+}
+
+}  // namespace
+
+DWORD WriteExportFile(const std::string& fileName, std::string_view text) {
+  HANDLE created =
+      ::CreateFileA(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (created == INVALID_HANDLE_VALUE) return ::GetLastError();
+  FileHandle file(created);
+  const DWORD error = WriteWhole(file.get(), text);
+  // Closed first: a file open without sharing cannot be deleted.
+  file.reset();
+  if (error != ERROR_SUCCESS) ::DeleteFileA(fileName.c_str());
+  return error;
+}
+
+}  // namespace vexel
