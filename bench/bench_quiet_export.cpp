@@ -14,6 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
+
+using vexel::bench::BesideThisProgram;
+using vexel::bench::Median;
+using vexel::bench::Quoted;
+
 namespace {
 
 struct Run {
@@ -27,14 +33,6 @@ struct Figures {
   SIZE_T peakBytes = 0;
   DWORD exitCode = 0;
 };
-
-std::string BesideThisProgram(const char* file) {
-  char path[MAX_PATH] = {};
-  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path);
-  folder.erase(folder.find_last_of("\\/") + 1);
-  return folder + file;
-}
 
 std::string TempFolder() {
   char path[MAX_PATH] = {};
@@ -79,8 +77,7 @@ Figures Measure(const std::string& commandLine, const std::string& folder, int r
     figures.peakBytes = std::max(figures.peakBytes, run.peakBytes);
     figures.exitCode |= run.exitCode;
   }
-  std::sort(times.begin(), times.end());
-  figures.medianMs = times[times.size() / 2];
+  figures.medianMs = Median(times);
   return figures;
 }
 
@@ -91,8 +88,8 @@ double Mebibytes(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
   const std::string folder = TempFolder();
-  const Figures baseline = Measure("\"" + BesideThisProgram("trivial_show_exit.exe") + "\"", folder, runs);
-  const Figures panel = Measure("\"" + BesideThisProgram("vexelpanel.exe") + "\" -q -n -f out", folder, runs);
+  const Figures baseline = Measure(Quoted(BesideThisProgram("trivial_window.exe")) + " exit", folder, runs);
+  const Figures panel = Measure(Quoted(BesideThisProgram("vexelpanel.exe")) + " -q -n -f out", folder, runs);
   const char* board = std::getenv("VEXELPANEL_SIMULATE");
   std::printf("process start to exit, median of %d runs (board: %s):\n", runs,
               board && *board ? board : "Wine's display driver");

@@ -11,15 +11,13 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "bench_support.h"
 
-std::string BesideThisProgram(const char* file) {
-  char path[MAX_PATH] = {};
-  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path);
-  folder.erase(folder.find_last_of("\\/") + 1);
-  return folder + file;
-}
+using vexel::bench::BesideThisProgram;
+using vexel::bench::Median;
+using vexel::bench::Quoted;
+
+namespace {
 
 struct Search {
   DWORD process;
@@ -67,21 +65,20 @@ double TimeToWindow(const std::string& commandLine, const char* caption) {
   return elapsed;
 }
 
-double Median(const std::string& commandLine, const char* caption, int runs) {
+double MedianTimeToWindow(const std::string& commandLine, const char* caption, int runs) {
   std::vector<double> times;
   for (int run = 0; run < runs; ++run) times.push_back(TimeToWindow(commandLine, caption));
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
+  return Median(times);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
-  const std::string panel = "\"" + BesideThisProgram("vexelpanel.exe") + "\"";
-  const double baseline = Median("\"" + BesideThisProgram("trivial_window.exe") + "\"", "Trivial Window", runs);
-  const double noProbe = Median(panel + " -n", "VexelPanel", runs);
-  const double probe = Median(panel, "VexelPanel", runs);
+  const std::string panel = Quoted(BesideThisProgram("vexelpanel.exe"));
+  const double baseline = MedianTimeToWindow(Quoted(BesideThisProgram("trivial_window.exe")), "Trivial Window", runs);
+  const double noProbe = MedianTimeToWindow(panel + " -n", "VexelPanel", runs);
+  const double probe = MedianTimeToWindow(panel, "VexelPanel", runs);
   std::printf("process start to visible window, median of %d runs:\n", runs);
   std::printf("  trivial Win32 program  %8.1f ms\n", baseline);
   std::printf("  vexelpanel -n          %8.1f ms  (%.2f x)\n", noProbe, noProbe / baseline);
