@@ -18,6 +18,7 @@
 #include "store/value_names.h"
 #include "store/version_strings.h"
 #include "support/registry_root.h"
+#include "support/simulated_board_test.h"
 #include "support/message_boxes.h"
 #include "support/ui_driver.h"
 #include "win/wnd.h"
@@ -29,14 +30,6 @@ constexpr int kApplyButton = 0x3021;
 constexpr char kLabels[] =
     "Miniport Version:\nDriver Version:\nResolution:\nPixel Depth:\nRefresh Rate:\nAdapter:\nVideoMemory:\n"
     "OpenGL Version:\nChip Type:\nDAC Type:";
-
-CommandLineText Line(const std::string& arguments) {
-  CommandLineText text;
-  text.asTyped = "C:\\VexelPanel\\vexelpanel.exe " + arguments;
-  text.upper = text.asTyped;
-  ::CharUpperBuffA(text.upper.data(), static_cast<DWORD>(text.upper.size()));
-  return text;
-}
 
 // What a window draws, pixel by pixel, printed into a bitmap of the test's
 // own: windows of other tests on the same screen cannot hide it.
@@ -95,19 +88,10 @@ HWND LabelsOf(HWND page) {
   return nullptr;
 }
 
-class AboutPage : public ::testing::Test {
- protected:
-  Seams Board(std::string_view words) {
-    SimulatedBoardConfig config = ParseSimulation(words);
-    config.registryRoot = root.Path();
-    return MakeSimulatedSeams(config);
-  }
-
-  TestRegistryRoot root;
-};
+class AboutPage : public SimulatedBoardTest {};
 
 TEST_F(AboutPage, DoesNothingUntilFirstShownThenShowsTheProgramAndTheBoard) {
-  CMyPropertySheet sheet(Line("-n"), Board("hawk"));
+  CMyPropertySheet sheet(PanelCommandLine("-n"), Board("hawk"));
   UiDriver ui;
   bool createdEarly = true;
   std::string infoBeforeShown = "<not looked at>";
@@ -160,7 +144,7 @@ TEST_F(AboutPage, ShowsTheFirstDisplayDriverAndTheFallbacksAndMarksNothingModifi
   WriteBytes(device, names::InstalledDisplayDrivers, kRegMultiSz,
              {reinterpret_cast<const std::uint8_t*>(drivers.data()), drivers.size()});
 
-  CMyPropertySheet sheet(Line("-n"), Board("kite,noanswer,nopublish"));
+  CMyPropertySheet sheet(PanelCommandLine("-n"), Board("kite,noanswer,nopublish"));
   UiDriver ui;
   Shown shown;
   RECT labels{}, values{};
@@ -192,7 +176,7 @@ TEST_F(AboutPage, ShowsTheFirstDisplayDriverAndTheFallbacksAndMarksNothingModifi
 }
 
 TEST_F(AboutPage, AQuietRunClosesTheSheetByItselfOnceTheInformationIsGathered) {
-  CMyPropertySheet sheet(Line("-q -n"), Board("hawk"));
+  CMyPropertySheet sheet(PanelCommandLine("-q -n"), Board("hawk"));
   UiDriver ui;
   std::atomic<bool> returned = false;
   bool closedByItself = false;

@@ -13,7 +13,7 @@
 #include "platform/memory_registry.h"
 #include "platform/simulated_board_config.h"
 #include "store/version_strings.h"
-#include "support/registry_root.h"
+#include "support/simulated_board_test.h"
 #include "support/ui_driver.h"
 
 namespace vexel::test {
@@ -22,27 +22,14 @@ namespace {
 constexpr const char* kNotProbed = "Not Retrieved: -nogl specified";
 constexpr const char* kDeviceKey = "System\\CurrentControlSet\\Services\\Vexel3D\\Device0";
 
-CommandLineText Line(const std::string& arguments) {
-  CommandLineText text;
-  text.asTyped = "C:\\VexelPanel\\vexelpanel.exe " + arguments;
-  text.upper = text.asTyped;
-  ::CharUpperBuffA(text.upper.data(), static_cast<DWORD>(text.upper.size()));
-  return text;
-}
-
 std::vector<const win::CPropertyPage*> Pages(const CMyPropertySheet& sheet) {
   std::vector<const win::CPropertyPage*> pages;
   for (int i = 0; i < sheet.GetPageCount(); ++i) pages.push_back(sheet.GetPage(i));
   return pages;
 }
 
-class SheetStartup : public ::testing::Test {
+class SheetStartup : public SimulatedBoardTest {
  protected:
-  Seams Board(std::string_view words) {
-    SimulatedBoardConfig config = ParseSimulation(words);
-    config.registryRoot = root.Path();
-    return MakeSimulatedSeams(config);
-  }
   // The per-maker key's value exactly as stored: type and bytes.
   static std::pair<uint32_t, std::string> Remembered(Registry& registry, const char* name) {
     RegKey key;
@@ -60,12 +47,11 @@ class SheetStartup : public ::testing::Test {
     WriteText(key, "InstalledCard", card);
     WriteText(key, "RegistryPath", path);
   }
-  TestRegistryRoot root;
 };
 
 TEST_F(SheetStartup, ADriverThatAnswersGivesThreePagesOpeningOnSettingsAndLeavesTheKeyAlone) {
   Seams seams = Board("hawk");
-  CMyPropertySheet sheet(Line("-n"), seams);
+  CMyPropertySheet sheet(PanelCommandLine("-n"), seams);
   EXPECT_TRUE(sheet.m_bDriverAnswered);
   EXPECT_EQ(sheet.m_strDeviceKey, kDeviceKey);
   EXPECT_EQ(sheet.m_strRegistryPath, kDeviceKey);
@@ -81,7 +67,7 @@ TEST_F(SheetStartup, ADriverThatAnswersGivesThreePagesOpeningOnSettingsAndLeaves
 
 TEST_F(SheetStartup, ABoardNameIsRememberedWithTheSettingsKeyByteForByte) {
   Seams seams = Board("kite,noanswer");
-  CMyPropertySheet sheet(Line("-s VexelHawk -p System\\MixedCase\\Key -n"), seams);
+  CMyPropertySheet sheet(PanelCommandLine("-s VexelHawk -p System\\MixedCase\\Key -n"), seams);
   EXPECT_EQ(sheet.m_strCardName, "VEXELHAWK");
   EXPECT_EQ(sheet.m_strRegistryPath, "System\\MixedCase\\Key");
   EXPECT_EQ(Remembered(*seams.registry, "InstalledCard"), std::make_pair(kRegSz, std::string("VEXELHAWK\0", 10)));
@@ -95,12 +81,12 @@ TEST_F(SheetStartup, ABoardNameIsRememberedWithTheSettingsKeyByteForByte) {
 TEST_F(SheetStartup, ANameWithoutPathOrAnswerStoresAnEmptyPathThatALaterRunCannotUse) {
   Seams seams = Board("kite,noanswer");
   {
-    CMyPropertySheet first(Line("-s foo -n"), seams);
+    CMyPropertySheet first(PanelCommandLine("-s foo -n"), seams);
     EXPECT_EQ(first.GetPageCount(), 3);
     EXPECT_EQ(first.ModeCatalogue.size(), 26u);  // the driver's own list, one mode twice
   }
   EXPECT_EQ(Remembered(*seams.registry, "RegistryPath"), std::make_pair(kRegSz, std::string("\0", 1)));
-  CMyPropertySheet later(Line("-n"), seams);
+  CMyPropertySheet later(PanelCommandLine("-n"), seams);
   EXPECT_EQ(later.m_strCardName, "FOO");
   EXPECT_EQ(later.m_strRegistryPath, "");
   EXPECT_EQ(Pages(later), (std::vector<const win::CPropertyPage*>{&later.m_pageAbout}));
@@ -109,7 +95,7 @@ TEST_F(SheetStartup, ANameWithoutPathOrAnswerStoresAnEmptyPathThatALaterRunCanno
 
 TEST_F(SheetStartup, NothingAnsweringAndNothingRememberedGivesTheAboutPageOnly) {
   Seams seams = Board("hawk,no2050");
-  CMyPropertySheet sheet(Line("-n"), seams);
+  CMyPropertySheet sheet(PanelCommandLine("-n"), seams);
   EXPECT_FALSE(sheet.m_bDriverAnswered);  // 2067 without 2050 does not count
   EXPECT_EQ(sheet.m_DriverInfo.VendorId(), 0u);
   EXPECT_EQ(sheet.m_strRegistryPath, "");
@@ -119,7 +105,7 @@ TEST_F(SheetStartup, NothingAnsweringAndNothingRememberedGivesTheAboutPageOnly) 
 TEST_F(SheetStartup, WhatAnEarlierRunRememberedBringsTheThreePagesBack) {
   Seams seams = Board("kite,noanswer");
   Remember(*seams.registry, "VEXELKITE", kDeviceKey);
-  CMyPropertySheet sheet(Line("-n"), seams);
+  CMyPropertySheet sheet(PanelCommandLine("-n"), seams);
   EXPECT_EQ(sheet.m_strCardName, "VEXELKITE");
   EXPECT_EQ(sheet.m_strRegistryPath, kDeviceKey);
   EXPECT_EQ(sheet.GetPageCount(), 3);
@@ -130,7 +116,7 @@ TEST_F(SheetStartup, WhatAnEarlierRunRememberedBringsTheThreePagesBack) {
 
 TEST_F(SheetStartup, AQuietRunShowsOnlyTheAboutPageButStillRemembersTheBoard) {
   Seams seams = Board("hawk");
-  CMyPropertySheet sheet(Line("-S VexelHawk -P Some\\Key -q -n"), seams);
+  CMyPropertySheet sheet(PanelCommandLine("-S VexelHawk -P Some\\Key -q -n"), seams);
   EXPECT_TRUE(sheet.m_bQuiet);
   EXPECT_EQ(Pages(sheet), (std::vector<const win::CPropertyPage*>{&sheet.m_pageAbout}));
   EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageAbout);
@@ -142,13 +128,13 @@ TEST_F(SheetStartup, AFailedWriteOfThePerMakerKeyIsToldOrShowsInAQuietRunsExitSt
   auto refusing = std::make_shared<MemoryRegistry>();
   refusing->DenyWrites(Hive::LocalMachine, OwnPerMakerKeyPath());
   seams.registry = refusing;
-  CMyPropertySheet quiet(Line("-s VexelKite -q -n"), seams);
+  CMyPropertySheet quiet(PanelCommandLine("-s VexelKite -q -n"), seams);
   EXPECT_EQ(quiet.ExitStatus(), kExitPerMakerKeyFailed);
 
   UiDriver ui;
   std::string told;
   ui.Start([&](UiDriver& driver) { told = driver.AnswerMessageBox(); });
-  CMyPropertySheet shown(Line("-s VexelKite -n"), seams);
+  CMyPropertySheet shown(PanelCommandLine("-s VexelKite -n"), seams);
   ui.Join();
   EXPECT_NE(told.find("could not be stored under HKEY_LOCAL_MACHINE\\" + OwnPerMakerKeyPath()), std::string::npos)
       << told;
@@ -158,10 +144,10 @@ TEST_F(SheetStartup, AFailedWriteOfThePerMakerKeyIsToldOrShowsInAQuietRunsExitSt
 
 TEST_F(SheetStartup, TheProbeFillsTheOpenGLTextUnlessSwitchNSaysNo) {
   Seams seams = Board("hawk");
-  CMyPropertySheet probed(Line(""), seams);
+  CMyPropertySheet probed(PanelCommandLine(""), seams);
   EXPECT_NE(probed.m_strOpenGL, kNotProbed);
   EXPECT_NE(probed.m_strOpenGL, "");
-  CMyPropertySheet skipped(Line("-nogl"), seams);
+  CMyPropertySheet skipped(PanelCommandLine("-nogl"), seams);
   EXPECT_EQ(skipped.m_strOpenGL, kNotProbed);
 }
 
@@ -174,7 +160,7 @@ void HoldKeys(std::initializer_list<int> keys) {
 
 TEST_F(SheetStartup, ShiftAndCtrlOnAMouseActivationAddTheAdvancedPageOnce) {
   Seams seams = Board("hawk");
-  CMyPropertySheet sheet(Line("-n"), seams);
+  CMyPropertySheet sheet(PanelCommandLine("-n"), seams);
   UiDriver ui;
   std::vector<int> counts;
   HICON icon = nullptr;
@@ -220,7 +206,7 @@ TEST_F(SheetStartup, ShiftAndCtrlOnAMouseActivationAddTheAdvancedPageOnce) {
 TEST_F(SheetStartup, ADisplayChangeRefillsTheCatalogueFromTheRememberedBoardAndShowsSettings) {
   Seams seams = Board("kite,noanswer");
   Remember(*seams.registry, "VEXELHAWK", kDeviceKey);
-  CMyPropertySheet sheet(Line("-n"), seams);
+  CMyPropertySheet sheet(PanelCommandLine("-n"), seams);
   ASSERT_EQ(sheet.ModeCatalogue.size(), 26u);
   UiDriver ui;
   DisplayMode shown{};

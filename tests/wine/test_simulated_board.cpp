@@ -19,7 +19,7 @@
 #include "store/key_paths.h"
 #include "store/value_names.h"
 #include "support/process.h"
-#include "support/registry_root.h"
+#include "support/simulated_board_test.h"
 
 namespace vexel {
 namespace {
@@ -79,18 +79,13 @@ class SimulateVariable {
   SimulateVariable& operator=(const SimulateVariable&) = delete;
 };
 
-class SimulatedSeams : public ::testing::Test {
+class SimulatedSeams : public test::SimulatedBoardTest {
  protected:
-  Seams Make(std::string_view words) {
-    SimulatedBoardConfig config = ParseSimulation(words);
-    config.registryRoot = root_.Path();
-    return MakeSimulatedSeams(config);
-  }
 
   // Whether `reg query` shows the value with this type and data.
   bool RegToolShows(std::string_view key, std::string_view name, std::string_view type,
                     std::string_view data) const {
-    const std::string command = "reg query \"" + root_.RegToolPath("Machine\\" + std::string(key)) +
+    const std::string command = "reg query \"" + root.RegToolPath("Machine\\" + std::string(key)) +
                                 "\" /v \"" + std::string(name) + "\"";
     const test::ProcessResult result = test::RunProcess(command, 60000);
     const std::string line =
@@ -98,12 +93,10 @@ class SimulatedSeams : public ::testing::Test {
     EXPECT_NE(std::string::npos, result.output.find(line)) << command << "\n" << result.output;
     return result.output.find(line) != std::string::npos;
   }
-
-  test::TestRegistryRoot root_;
 };
 
 TEST_F(SimulatedSeams, BootWritesTheMiniportLayoutBelowItsRootOnly) {
-  Make("hawk,8mb,lb24");
+  Board("hawk,8mb,lb24");
   EXPECT_TRUE(RegToolShows(names::DeviceMapKey, names::DeviceVideo0, "REG_SZ",
                            "\\REGISTRY\\Machine\\System\\CurrentControlSet\\Services\\Vexel3D\\Device0"));
   EXPECT_TRUE(RegToolShows(ServiceKeyPath(kDeviceKey), names::ImagePath, "REG_EXPAND_SZ",
@@ -123,7 +116,7 @@ TEST_F(SimulatedSeams, BootWritesTheMiniportLayoutBelowItsRootOnly) {
 
 TEST_F(SimulatedSeams, TheVariableChoosesTheBoardAndItsAbsenceTheRealDisplay) {
   {
-    SimulateVariable variable("kite,4mb,lb24,root=" + root_.Path());
+    SimulateVariable variable("kite,4mb,lb24,root=" + root.Path());
     const Seams seams = MakeSeams();
     EXPECT_TRUE(dynamic_cast<SimulatedDisplay*>(seams.display.get()));
     EXPECT_EQ(kDeviceKey, FindDeviceKey(*seams.registry));
@@ -155,7 +148,7 @@ TEST_F(SimulatedSeams, EveryVariantIsReached) {
                               {"hawk,noanswer", false, 0, 8u << 20, 0},
                               {"kite,no2050", false, 0, 8u << 20, 0}};
   for (const Variant& variant : variants) {
-    const Seams seams = Make(variant.words);
+    const Seams seams = Board(variant.words);
     DriverInfoReply info;
     bool answered = false;
     std::uint32_t memory = 0;
@@ -168,7 +161,7 @@ TEST_F(SimulatedSeams, EveryVariantIsReached) {
 }
 
 TEST_F(SimulatedSeams, ListsItsModesWithADuplicateAndAcceptsEachInATest) {
-  const Seams seams = Make("hawk");
+  const Seams seams = Board("hawk");
   ModeCatalogue catalogue;
   FillModeCatalogue(catalogue, "", *seams.display);
   EXPECT_EQ(43u, catalogue.size());
@@ -183,7 +176,7 @@ TEST_F(SimulatedSeams, ListsItsModesWithADuplicateAndAcceptsEachInATest) {
 TEST_F(SimulatedSeams, ASwitchIsReportedByTheCapsAndAnnouncedToOwnWindows) {
   const DeviceCaps realBefore = GdiDisplay().Caps();
   DisplayChangeListener listener;
-  const Seams seams = Make("kite");
+  const Seams seams = Board("kite");
   EXPECT_EQ((DeviceCaps{1024, 768, 16, 60}), seams.display->Caps());
 
   EXPECT_EQ(kDispChangeSuccessful, seams.display->ChangeMode({32, 800, 600, 75}, true));
@@ -204,8 +197,8 @@ TEST_F(SimulatedSeams, ASwitchIsReportedByTheCapsAndAnnouncedToOwnWindows) {
 }
 
 TEST_F(SimulatedSeams, RunningModeLastsUntilARestartBootsTheProfileKeysMode) {
-  Make("hawk").display->ChangeMode({8, 1152, 870, 60}, false);
-  const Seams seams = Make("hawk");
+  Board("hawk").display->ChangeMode({8, 1152, 870, 60}, false);
+  const Seams seams = Board("hawk");
   EXPECT_EQ((DeviceCaps{1152, 870, 8, 60}), seams.display->Caps());
 
   RegKey profile;
