@@ -10,6 +10,7 @@
 
 #include "resource.h"
 #include "support/program.h"
+#include "win/wnd.h"
 
 namespace vexel::test {
 namespace {
@@ -188,19 +189,26 @@ TEST_F(ProgramResourceTest, AboutDialogControlsStandWhereTheLayoutPutsThem) {
   ::DestroyWindow(host);
 }
 
-// The ids of a dialog template's controls in one language, by creating it.
-std::vector<int> ControlIds(HMODULE module, UINT dialog, LANGID language) {
+struct CreatedDialog {
+  std::string caption;
+  std::vector<int> ids;
+  std::vector<std::string> texts;
+};
+
+// A dialog template in one language, created to read its caption and controls.
+CreatedDialog CreateInLanguage(HMODULE module, UINT dialog, LANGID language) {
   HRSRC found = ::FindResourceExA(module, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(dialog), language);  // RT_DIALOG
   if (!found) return {};
   const auto* dialogTemplate = static_cast<const DLGTEMPLATE*>(::LockResource(::LoadResource(module, found)));
   HWND host = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 600, 600, nullptr, nullptr, nullptr, nullptr);
   HWND created = ::CreateDialogIndirectParamA(module, dialogTemplate, host, &PlainDialogProc, 0);
-  std::vector<int> ids;
+  CreatedDialog result{win::WindowText(created), {}, {}};
   for (HWND child = ::GetWindow(created, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    ids.push_back(::GetDlgCtrlID(child));
+    result.ids.push_back(::GetDlgCtrlID(child));
+    result.texts.push_back(win::WindowText(child));
   }
   ::DestroyWindow(host);
-  return ids;
+  return result;
 }
 
 TEST_F(ProgramResourceTest, GermanDialogsCarryEveryControlOfTheEnglishOnes) {
@@ -208,12 +216,18 @@ TEST_F(ProgramResourceTest, GermanDialogsCarryEveryControlOfTheEnglishOnes) {
   const LANGID german = MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN);
   for (UINT dialog : {IDD_ABOUT, IDD_SETTINGS, IDD_3D_SETTINGS, IDD_ADVANCED, IDD_MODE_LIST, IDD_RESTART_PROMPT,
                       IDD_CARD_MISMATCH, IDD_APPLICATION_LIST}) {
-    const std::vector<int> englishIds = ControlIds(program.Module(), dialog, english);
-    EXPECT_FALSE(englishIds.empty()) << dialog;
-    EXPECT_EQ(ControlIds(program.Module(), dialog, german), englishIds) << dialog;
+    const CreatedDialog inEnglish = CreateInLanguage(program.Module(), dialog, english);
+    const CreatedDialog inGerman = CreateInLanguage(program.Module(), dialog, german);
+    EXPECT_FALSE(inEnglish.ids.empty()) << dialog;
+    EXPECT_EQ(inGerman.ids, inEnglish.ids) << dialog;
+    // The About and Settings pages read the same in both languages.
+    if (dialog == IDD_ABOUT || dialog == IDD_SETTINGS) {
+      EXPECT_EQ(inGerman.caption, inEnglish.caption) << dialog;
+      EXPECT_EQ(inGerman.texts, inEnglish.texts) << dialog;
+    }
   }
   // The two controls the first German version lacked.
-  const std::vector<int> german3D = ControlIds(program.Module(), IDD_3D_SETTINGS, german);
+  const std::vector<int> german3D = CreateInLanguage(program.Module(), IDD_3D_SETTINGS, german).ids;
   EXPECT_NE(std::find(german3D.begin(), german3D.end(), 1027), german3D.end());
   EXPECT_NE(std::find(german3D.begin(), german3D.end(), 1078), german3D.end());
 }
