@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/driver_info.h"
+#include "store/driver_store.h"
 #include "store/key_paths.h"
 #include "store/value_names.h"
 
@@ -29,14 +30,6 @@ constexpr std::array<ModeValue, 4> kDefaultSettings = {{
     {names::DefaultBitsPerPel, &AdapterInfo::BitsPerPel},
     {names::DefaultVRefresh, &AdapterInfo::Refresh},
 }};
-
-// An empty path would open the machine root itself; a key whose path is not
-// known is treated as one that cannot be opened.
-RegKey OpenMachineKey(Registry& registry, std::string_view path) {
-  RegKey key;
-  if (!path.empty()) registry.OpenKey(Hive::LocalMachine, path, key);
-  return key;
-}
 
 // A value whose buffer cannot be had counts as missing.
 template <class Value>

@@ -25,8 +25,7 @@ bool AskForDriverInfo(Display& display, DriverInfoReply& reply) {
 
 // The four start-up values, each 0 when it cannot be read.
 DisplayMode ReadStartupMode(Registry& registry, std::string_view deviceKey) {
-    RegKey key;
-    registry.OpenKey(Hive::LocalMachine, deviceKey, key);
+    const RegKey key = OpenMachineKey(registry, deviceKey);
     std::array<uint32_t, 4> values{};
     ReadDword(key, names::DefaultXResolution, values[0]);
     ReadDword(key, names::DefaultYResolution, values[1]);
@@ -47,9 +46,16 @@ DisplayMode RunningMode(Display& display) {
 
 }  // namespace
 
-std::optional<std::string> FindDeviceKey(Registry& registry) {
+RegKey OpenMachineKey(Registry& registry, std::string_view path) {
     RegKey key;
-    registry.OpenKey(Hive::LocalMachine, names::DeviceMapKey, key);
+    if (!path.empty()) {
+        registry.OpenKey(Hive::LocalMachine, path, key);
+    }
+    return key;
+}
+
+std::optional<std::string> FindDeviceKey(Registry& registry) {
+    const RegKey key = OpenMachineKey(registry, names::DeviceMapKey);
     std::string deviceMapValue;
     if (!ReadText(key, names::DeviceVideo0, deviceMapValue)) {
         return std::nullopt;
@@ -65,9 +71,7 @@ bool QueryDriverInfo(Registry& registry, Display& display, std::string_view devi
         info = reply;
         answered = true;
     }
-    RegKey key;
-    registry.OpenKey(Hive::LocalMachine, deviceKey, key);
-    ReadDword(key, names::MemorySize, memorySize);
+    ReadDword(OpenMachineKey(registry, deviceKey), names::MemorySize, memorySize);
     return driverAnswered;
 }
 
@@ -92,8 +96,7 @@ long WritePerMakerKey(Registry& registry, std::string_view keyPath, const PerMak
 }
 
 void ReadPerMakerKey(Registry& registry, std::string_view keyPath, PerMakerValues& values) {
-    RegKey key;
-    registry.OpenKey(Hive::LocalMachine, keyPath, key);
+    const RegKey key = OpenMachineKey(registry, keyPath);
     ReadText(key, names::InstalledCard, values.CardName);
     ReadText(key, names::RegistryPath, values.RegistryPath);
 }

@@ -17,6 +17,11 @@ namespace vexel {
 // writes, and closes it again; a missing key or value leaves outputs as they
 // were.
 
+// Opens a key below HKEY_LOCAL_MACHINE for reading. An empty path would open
+// the machine root itself, so a key whose path is not known is treated as one
+// that cannot be opened: the result is then empty and every read fails.
+RegKey OpenMachineKey(Registry& registry, std::string_view path);
+
 // The device key named by the device map's "\Device\Video0", or nothing when
 // the device map or its value cannot be read.
 std::optional<std::string> FindDeviceKey(Registry& registry);

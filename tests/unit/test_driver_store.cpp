@@ -125,6 +125,10 @@ TEST_F(QueryDriverInfoTest, NoVersionEscapeOrAResultOfZeroOrLessLeavesTheReplyAn
     memorySize = 77;
     QueryDriverInfo(registry, display, "System\\Missing", info, answered, memorySize);
     EXPECT_EQ(77u, memorySize) << "a missing device key leaves the size";
+    // Without a device key the machine root itself is not read in its place.
+    registry.Put(Hive::LocalMachine, "", names::MemorySize, Dword(4u << 20));
+    QueryDriverInfo(registry, display, "", info, answered, memorySize);
+    EXPECT_EQ(77u, memorySize) << "an unknown device key leaves the size";
 }
 
 TEST(ReadCurrentMode, TheStoredModeOnlyWhenCompleteAndNoCardIsNamedElseTheRunningOneMarked) {
