@@ -40,16 +40,14 @@ FrameMetrics CurrentFrameMetrics() {
 }
 
 // A class left registered by an earlier window of this process serves again.
-bool RegisterWindowClass(WNDPROC procedure) {
+bool RegisterGlWindowClass() {
   WNDCLASSA windowClass{};
   windowClass.style = CS_HREDRAW | CS_VREDRAW;
-  windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = ::GetModuleHandleA(nullptr);
   windowClass.hIcon = ::LoadIconA(nullptr, IDI_APPLICATION);
   windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
   windowClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
   windowClass.lpszClassName = CGlWindow::kClassName;
-  return ::RegisterClassA(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  return win::RegisterWindowClass(windowClass);
 }
 
 PIXELFORMATDESCRIPTOR RequestedPixelFormat(unsigned displayMode) {
@@ -101,7 +99,7 @@ void CGlWindow::GlWinInitDisplayMode(unsigned mode) { m_displayMode = mode; }
 
 bool CGlWindow::GlWinOpen(const std::string& title) {
   m_sysColors.SetElementCount(TakenOverElementCount(RunningSystemVersion()));
-  if (!RegisterWindowClass(&CGlWindow::WindowProc)) {
+  if (!RegisterGlWindowClass()) {
     ShowError("Failed to register window class\n");
     return false;
   }
@@ -129,10 +127,7 @@ bool CGlWindow::CreateGlWindow(const std::string& title) {
   const PixelRect client = GlClientRect(m_placement, CurrentFrameMetrics());
   RECT outer{client.left, client.top, client.right, client.bottom};
   ::AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
-  // The window procedure records the handle as soon as the window exists.
-  return ::CreateWindowExA(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                           outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                           ::GetModuleHandleA(nullptr), this) != nullptr;
+  return CreateEx(0, kClassName, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, outer, nullptr);
 }
 
 bool CGlWindow::SetUpPixelFormat() {
@@ -196,23 +191,20 @@ void CGlWindow::ReleaseWindowResources() {
   m_palette.reset();
   m_context.reset();
   m_dc.reset();
-  m_hWnd = nullptr;
   ::PostQuitMessage(1);
 }
 
-LRESULT CALLBACK CGlWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<CGlWindow*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
-    self->m_hWnd = hwnd;
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<CGlWindow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (self && message == WM_DESTROY) {
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    self->ReleaseWindowResources();
-    return 0;
-  }
-  return ::DefWindowProcA(hwnd, message, wParam, lParam);
+const win::MsgEntry<CGlWindow> CGlWindow::kMessageMap[] = {
+    win::OnMessage(WM_DESTROY, &CGlWindow::OnDestroy),
+};
+
+bool CGlWindow::OnWndMsg(const win::Msg& msg, LRESULT& result) {
+  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CWnd::OnWndMsg(msg, result);
+}
+
+LRESULT CGlWindow::OnDestroy(const win::Msg&) {
+  ReleaseWindowResources();
+  return 0;
 }
 
 }  // namespace vexel

@@ -14,10 +14,12 @@
 #include "info/gl_window_rect.h"
 #include "info/sys_color_takeover.h"
 #include "platform/registry.h"
+#include "win/message_map.h"
+#include "win/wnd.h"
 
 namespace vexel {
 
-class CGlWindow {
+class CGlWindow : public win::CWnd {
  public:
   // Display-mode bit: a double-buffered RGBA format (the only mode in use).
   static constexpr unsigned kDoubleBuffered = 0x2;
@@ -25,9 +27,7 @@ class CGlWindow {
 
   // The registry gives the user's colour settings back after a take-over.
   CGlWindow(std::shared_ptr<Registry> registry, std::shared_ptr<GlApi> gl);
-  ~CGlWindow();
-  CGlWindow(const CGlWindow&) = delete;
-  CGlWindow& operator=(const CGlWindow&) = delete;
+  ~CGlWindow() override;
 
   // The window's outer top-left corner and its client size, in pixels.
   void GlWinInitPosition(int x, int y, int width, int height);
@@ -53,7 +53,9 @@ class CGlWindow {
   using PaletteHandle = std::unique_ptr<std::remove_pointer_t<HPALETTE>, PaletteRelease>;
   using ContextHandle = std::unique_ptr<std::remove_pointer_t<HGLRC>, ContextRelease>;
 
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  bool OnWndMsg(const win::Msg& msg, LRESULT& result) override;
+  static const win::MsgEntry<CGlWindow> kMessageMap[];
+  LRESULT OnDestroy(const win::Msg& msg);
 
   bool CreateGlWindow(const std::string& title);
   bool SetUpPixelFormat();
@@ -71,7 +73,6 @@ class CGlWindow {
   unsigned m_displayMode = kDoubleBuffered;
   // Failures are shown while this is on; nothing in the program turns it off.
   bool m_bShowMessages = true;
-  HWND m_hWnd = nullptr;
   DcHandle m_dc;
   PaletteHandle m_palette;
   ContextHandle m_context;

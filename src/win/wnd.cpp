@@ -3,6 +3,11 @@
 #include <vector>
 
 namespace vexel::win {
+namespace {
+
+constexpr const char* kWindowObjectProperty = "VexelPanel.CWnd";
+
+}  // namespace
 
 std::string WindowText(HWND hwnd) {
   const int length = ::GetWindowTextLengthA(hwnd);
@@ -30,5 +35,40 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 bool CWnd::OnWndMsg(const Msg&, LRESULT&) { return false; }
+
+bool CWnd::CreateEx(DWORD exStyle, const char* className, const std::string& title, DWORD style, const RECT& outer,
+                    HWND parent) {
+  return ::CreateWindowExA(exStyle, className, title.c_str(), style, outer.left, outer.top, outer.right - outer.left,
+                           outer.bottom - outer.top, parent, nullptr, ::GetModuleHandleA(nullptr), this) != nullptr;
+}
+
+bool RegisterWindowClass(WNDCLASSA windowClass) {
+  windowClass.lpfnWndProc = &CWnd::WindowProc;
+  if (!windowClass.hInstance) windowClass.hInstance = ::GetModuleHandleA(nullptr);
+  return ::RegisterClassA(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+LRESULT CALLBACK CWnd::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* created = static_cast<CWnd*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+    created->Attach(hwnd);
+    ::SetPropA(hwnd, kWindowObjectProperty, created);
+  }
+  auto* self = static_cast<CWnd*>(::GetPropA(hwnd, kWindowObjectProperty));
+  LRESULT result = 0;
+  bool handled = false;
+  if (self) {
+    try {
+      handled = self->OnWndMsg({hwnd, message, wParam, lParam}, result);
+    } catch (...) {
+      ::OutputDebugStringA("VexelPanel: unexpected exception in a window handler");
+    }
+  }
+  if (message == WM_NCDESTROY && self) {
+    ::RemovePropA(hwnd, kWindowObjectProperty);
+    self->Detach();
+  }
+  return handled ? result : ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
 
 }  // namespace vexel::win

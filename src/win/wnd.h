@@ -49,9 +49,24 @@ class CWnd {
   // Handlers of the class's message map; true when the message was handled.
   virtual bool OnWndMsg(const Msg& msg, LRESULT& result);
 
+  // Creates a window of a class registered with RegisterWindowClass for this
+  // object: its messages reach OnWndMsg from WM_NCCREATE on, and the object
+  // lets go of the handle when the window is gone.
+  bool CreateEx(DWORD exStyle, const char* className, const std::string& title, DWORD style, const RECT& outer,
+                HWND parent);
+
  protected:
   HWND m_hWnd = nullptr;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  friend bool RegisterWindowClass(WNDCLASSA windowClass);
 };
+
+// Registers a window class whose windows are CWnd objects made by CreateEx
+// (the framework supplies the window procedure). A class this process
+// registered before counts as registered.
+bool RegisterWindowClass(WNDCLASSA windowClass);
 
 // The text of any window, whatever its length.
 std::string WindowText(HWND hwnd);
