@@ -28,11 +28,12 @@ std::string Hex(std::uint32_t value) { return Printf("0x%lX", static_cast<unsign
 }  // namespace
 
 std::string InformationText(const AdapterInfo& info) {
+  const DisplayMode& mode = info.DefaultMode;
   const std::string pieces[] = {
       info.MiniportFile + " - " + info.MiniportVersion,
       info.DisplayDriverFile + " - " + info.DisplayDriverVersion,
       // Resolution, pixel depth and refresh rate: three lines in one piece.
-      Printf("%dx%d\n%d\n%d", info.Width, info.Height, info.BitsPerPel, info.Refresh),
+      Printf("%dx%d\n%d\n%d", mode.PelsWidth, mode.PelsHeight, mode.BitsPerPel, mode.DisplayFrequency),
       info.Adapter,
       Printf("%dMB", static_cast<int>(info.MemorySize >> 20)),
       info.OpenGL,
@@ -45,8 +46,9 @@ std::string InformationText(const AdapterInfo& info) {
 }
 
 std::string ExportText(const AdapterInfo& info) {
+  const DisplayMode& mode = info.DefaultMode;
   const std::pair<const char*, std::string> lines[] = {
-      {"Mode", Printf("%dx%dx%dat%dHz", info.Width, info.Height, info.BitsPerPel, info.Refresh)},
+      {"Mode", Printf("%dx%dx%dat%dHz", mode.PelsWidth, mode.PelsHeight, mode.BitsPerPel, mode.DisplayFrequency)},
       {"Miniport", info.MiniportVersion},
       {"Display", info.DisplayDriverVersion},
       {"OpenGL", info.OpenGL},

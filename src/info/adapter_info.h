@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "modes/display_mode.h"
+
 namespace vexel {
 
 // What a text field holds when its source cannot be read.
@@ -18,10 +20,7 @@ struct AdapterInfo {
   std::string Chip = kNotAvailable;
   std::string Dac = kNotAvailable;
   std::string MiniportVersion;
-  std::int32_t Width = 0;
-  std::int32_t Height = 0;
-  std::int32_t BitsPerPel = 0;
-  std::int32_t Refresh = 0;
+  DisplayMode DefaultMode;            // the driver's start-up mode
   std::uint32_t MemorySize = 0;       // bytes of video (frame buffer) memory
   std::uint32_t LocalBufferSize = 0;  // bytes of the chip's local buffer
   std::string OpenGL;

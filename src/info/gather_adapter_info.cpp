@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "store/default_settings.h"
 #include "store/driver_info.h"
 #include "store/driver_store.h"
 #include "store/key_paths.h"
@@ -18,18 +19,6 @@ namespace {
 // at most 50 UTF-16 code units are text.
 constexpr std::size_t kVersionReplyBytes = 100;
 constexpr std::size_t kVersionReplyUnits = 50;
-
-struct ModeValue {
-  const char* name;
-  std::int32_t AdapterInfo::*field;
-};
-
-constexpr std::array<ModeValue, 4> kDefaultSettings = {{
-    {names::DefaultXResolution, &AdapterInfo::Width},
-    {names::DefaultYResolution, &AdapterInfo::Height},
-    {names::DefaultBitsPerPel, &AdapterInfo::BitsPerPel},
-    {names::DefaultVRefresh, &AdapterInfo::Refresh},
-}};
 
 // A value whose buffer cannot be had counts as missing.
 template <class Value>
@@ -70,15 +59,6 @@ void QueryDisplayDriverVersion(Display& display, NarrowConverter toNarrow, Adapt
   }
 }
 
-void ReadDefaultSettings(Registry& registry, const RegKey& deviceKey, std::string_view deviceKeyPath,
-                         AdapterInfo& info) {
-  const RegKey profileKey = OpenMachineKey(registry, ProfileKeyPath(deviceKeyPath));
-  for (const ModeValue& value : kDefaultSettings) {
-    std::uint32_t number = 0;
-    if (!ReadDword(deviceKey, value.name, number)) ReadDword(profileKey, value.name, number);
-    info.*value.field = static_cast<std::int32_t>(number);
-  }
-}
 
 }  // namespace
 
@@ -94,7 +74,7 @@ AdapterInfo GatherAdapterInfo(Registry& registry, Display& display, std::string_
   ReadDriverText(deviceKey, names::ChipType, toNarrow, info.Chip);
   ReadDriverText(deviceKey, names::DacType, toNarrow, info.Dac);
   ReadDriverText(deviceKey, names::DriverVersion, toNarrow, info.MiniportVersion);
-  ReadDefaultSettings(registry, deviceKey, deviceKeyPath, info);
+  ReadDefaultSettings(deviceKey, OpenMachineKey(registry, ProfileKeyPath(deviceKeyPath)), info.DefaultMode);
   ReadDword(deviceKey, names::MemorySize, info.MemorySize);
   ReadDword(deviceKey, names::LocalbufferLengthBytes, info.LocalBufferSize);
   return info;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/utf16_text.h"
+#include "store/default_settings.h"
 #include "store/key_paths.h"
 #include "store/value_names.h"
 
@@ -23,19 +24,7 @@ constexpr char kDisplayDriver[] = "vexel3d";
 constexpr char kDacName[] = "TI TVP3026";
 constexpr char kMiniportVersion[] = "1.1";
 
-struct ModeValue {
-  const char* name;
-  std::int32_t DisplayMode::*field;
-};
-
-constexpr std::array<ModeValue, 4> kDefaultSettings = {{
-    {names::DefaultXResolution, &DisplayMode::PelsWidth},
-    {names::DefaultYResolution, &DisplayMode::PelsHeight},
-    {names::DefaultBitsPerPel, &DisplayMode::BitsPerPel},
-    {names::DefaultVRefresh, &DisplayMode::DisplayFrequency},
-}};
-
-constexpr std::array<ModeValue, 4> kRunningValues = {{
+constexpr std::array<ModeValueName, 4> kRunningValues = {{
     {"XResolution", &DisplayMode::PelsWidth},
     {"YResolution", &DisplayMode::PelsHeight},
     {"BitsPerPel", &DisplayMode::BitsPerPel},
@@ -54,14 +43,14 @@ bool HasValue(const RegKey& key, const char* name) {
   return key.QueryValue(name, nullptr, nullptr, &size) == kOk;
 }
 
-bool ReadModeValue(const RegKey& key, const ModeValue& value, DisplayMode& mode) {
+bool ReadModeValue(const RegKey& key, const ModeValueName& value, DisplayMode& mode) {
   std::uint32_t number = 0;
   if (!ReadDword(key, value.name, number)) return false;
   mode.*value.field = static_cast<std::int32_t>(number);
   return true;
 }
 
-std::uint32_t DwordOf(const DisplayMode& mode, const ModeValue& value) {
+std::uint32_t DwordOf(const DisplayMode& mode, const ModeValueName& value) {
   return static_cast<std::uint32_t>(mode.*value.field);
 }
 
@@ -114,7 +103,7 @@ void SimulatedMiniport::PublishDeviceKey(const DisplayMode& startupMode) {
   // The local buffer is as large as the frame buffer.
   WriteDword(key, names::LocalbufferLengthBytes, memoryBytes);
   WriteDword(key, names::LocalbufferBitsPerPel, config_.localBufferBits);
-  for (const ModeValue& value : kDefaultSettings) {
+  for (const ModeValueName& value : kDefaultSettingsValues) {
     if (!HasValue(key, value.name)) WriteDword(key, value.name, DwordOf(startupMode, value));
   }
 }
@@ -125,9 +114,7 @@ DisplayMode SimulatedMiniport::StartupMode() const {
   registry_->OpenKey(Hive::LocalMachine, ProfileKeyPath(kDeviceKey), profileKey);
   registry_->OpenKey(Hive::LocalMachine, kDeviceKey, deviceKey);
   DisplayMode mode;
-  for (const ModeValue& value : kDefaultSettings) {
-    if (!ReadModeValue(profileKey, value, mode)) ReadModeValue(deviceKey, value, mode);
-  }
+  ReadDefaultSettings(profileKey, deviceKey, mode);
   return mode;
 }
 
@@ -135,7 +122,7 @@ std::optional<DisplayMode> SimulatedMiniport::RunningMode() const {
   RegKey key;
   registry_->OpenKey(Hive::LocalMachine, kRunningModeKey, key);
   DisplayMode mode;
-  for (const ModeValue& value : kRunningValues) {
+  for (const ModeValueName& value : kRunningValues) {
     if (!ReadModeValue(key, value, mode)) return std::nullopt;
   }
   return mode;
@@ -145,7 +132,7 @@ bool SimulatedMiniport::StoreRunningMode(const DisplayMode& mode) {
   RegKey key;
   if (registry_->CreateKey(Hive::LocalMachine, kRunningModeKey, key) != kOk) return false;
   bool stored = true;
-  for (const ModeValue& value : kRunningValues) {
+  for (const ModeValueName& value : kRunningValues) {
     stored = WriteDword(key, value.name, DwordOf(mode, value)) == kOk && stored;
   }
   return stored;

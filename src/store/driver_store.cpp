@@ -1,7 +1,6 @@
 #include "store/driver_store.h"
 
-#include <array>
-
+#include "store/default_settings.h"
 #include "store/key_paths.h"
 #include "store/value_names.h"
 
@@ -23,16 +22,11 @@ bool AskForDriverInfo(Display& display, DriverInfoReply& reply) {
     return DriverAnswered(outcome);
 }
 
-// The four start-up values, each 0 when it cannot be read.
+// The four start-up values of the device key, each 0 when it cannot be read.
 DisplayMode ReadStartupMode(Registry& registry, std::string_view deviceKey) {
-    const RegKey key = OpenMachineKey(registry, deviceKey);
-    std::array<uint32_t, 4> values{};
-    ReadDword(key, names::DefaultXResolution, values[0]);
-    ReadDword(key, names::DefaultYResolution, values[1]);
-    ReadDword(key, names::DefaultBitsPerPel, values[2]);
-    ReadDword(key, names::DefaultVRefresh, values[3]);
-    return {static_cast<int32_t>(values[2]), static_cast<int32_t>(values[0]), static_cast<int32_t>(values[1]),
-            static_cast<int32_t>(values[3])};
+    DisplayMode mode;
+    ReadDefaultSettings(OpenMachineKey(registry, deviceKey), RegKey(), mode);
+    return mode;
 }
 
 bool IsComplete(const DisplayMode& mode) {

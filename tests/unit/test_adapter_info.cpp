@@ -78,8 +78,8 @@ bool HasLine(const std::string& text, const std::string& line) {
 // the program shows and writes them, in tests/wine (test_about_page.cpp, test_export.cpp).
 TEST(AdapterTexts, NumbersKeepTheirSignAndMemoryIsWholeMebibytesOrUnsigned32BitHexadecimal) {
   AdapterInfo info;
-  info.Width = -1;
-  info.Height = 2147483647;
+  info.DefaultMode.PelsWidth = -1;
+  info.DefaultMode.PelsHeight = 2147483647;
   info.MemorySize = 0xFFFFFFFFu;
   info.LocalBufferSize = (8u << 20) - 1;
   EXPECT_PRED2(HasLine, InformationText(info), "-1x2147483647");
@@ -205,7 +205,7 @@ TEST_F(GatherAdapterInfoTest, DefaultSettingsFromTheDeviceKeyElseTheProfileKey) 
   EXPECT_PRED2(HasLine, ExportText(Gather()), "Set VexelPanel_Mode=800x1024x15at60Hz");
   // A value too long for a double word cannot be read from the device key.
   PutDevice(names::DefaultBitsPerPel, {kRegBinary, std::vector<std::uint8_t>(8, 1)});
-  EXPECT_EQ(8, Gather().BitsPerPel);
+  EXPECT_EQ(8, Gather().DefaultMode.BitsPerPel);
 }
 
 // Several display drivers: the About page test in tests/wine takes the first.

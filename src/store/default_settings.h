@@ -1,0 +1,30 @@
+// The driver's start-up mode as the registry keeps it: four double words,
+// one per field of a DisplayMode.
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "modes/display_mode.h"
+#include "platform/reg_key.h"
+#include "store/value_names.h"
+
+namespace vexel {
+
+// A double word that holds one field of a display mode.
+struct ModeValueName {
+  const char* name;
+  std::int32_t DisplayMode::*field;
+};
+
+inline constexpr std::array<ModeValueName, 4> kDefaultSettingsValues = {{
+    {names::DefaultXResolution, &DisplayMode::PelsWidth},
+    {names::DefaultYResolution, &DisplayMode::PelsHeight},
+    {names::DefaultBitsPerPel, &DisplayMode::BitsPerPel},
+    {names::DefaultVRefresh, &DisplayMode::DisplayFrequency},
+}};
+
+// Reads each value from `first`, and only where that fails from `second`
+// (which may be an empty key); a field that neither holds keeps its value.
+void ReadDefaultSettings(const RegKey& first, const RegKey& second, DisplayMode& mode);
+
+}  // namespace vexel
