@@ -1,5 +1,6 @@
 #include "platform/display.h"
 
+#include "platform/little_endian.h"
 #include "store/driver_info.h"
 
 namespace vexel {
@@ -9,9 +10,9 @@ bool Display::QueryEscapeSupport(std::int32_t escape) {
 }
 
 std::array<std::uint8_t, 4> EscapeInput(std::int32_t code) {
-  const auto value = static_cast<std::uint32_t>(code);
-  return {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-          static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)};
+  std::array<std::uint8_t, 4> input{};
+  WriteLittleEndian32(input, 0, static_cast<std::uint32_t>(code));
+  return input;
 }
 
 }  // namespace vexel

@@ -4,6 +4,7 @@
 #include <ranges>
 
 #include "modes/mode_tables.h"
+#include "platform/little_endian.h"
 #include "platform/utf16_text.h"
 #include "store/driver_info.h"
 
@@ -13,23 +14,8 @@ namespace {
 
 constexpr char kDisplayDriverVersion[] = "2.3";
 
-// Offsets of the information reply's fields that the panel reads.
-constexpr std::size_t kVendorOffset = 8;
-constexpr std::size_t kBoardModelOffset = 20;
-constexpr std::size_t kLocalBufferSizeOffset = 28;
-constexpr std::size_t kLocalBufferWidthOffset = 32;
-
 constexpr int kEscapeDone = 1;
 constexpr int kEscapeFailed = -1;
-
-std::uint32_t ReadLittleEndian32(std::span<const std::uint8_t> bytes) {
-  return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-         static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-}
-
-void WriteLittleEndian32(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value) {
-  for (std::size_t i = 0; i < 4; ++i) bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
 
 // The board's table as its driver lists it: grouped by depth, and with the
 // start-up mode listed a second time at the end, as drivers list some modes
@@ -100,10 +86,10 @@ int SimulatedBoard::AnswerInfo(std::span<std::uint8_t> output) const {
   if (output.size() < DriverInfoReply::Size) return kEscapeFailed;
   const std::span<std::uint8_t> reply = output.first(DriverInfoReply::Size);
   std::ranges::fill(reply, std::uint8_t{0});
-  WriteLittleEndian32(reply, kVendorOffset, SupportedVendorId);
-  WriteLittleEndian32(reply, kBoardModelOffset, config_.model == BoardModel::VexelHawk ? 1 : 0);
-  WriteLittleEndian32(reply, kLocalBufferSizeOffset, config_.memoryMegabytes << 20);
-  WriteLittleEndian32(reply, kLocalBufferWidthOffset, config_.localBufferBits);
+  WriteLittleEndian32(reply, DriverInfoReply::VendorIdOffset, SupportedVendorId);
+  WriteLittleEndian32(reply, DriverInfoReply::BoardModelOffset, config_.model == BoardModel::VexelHawk ? 1 : 0);
+  WriteLittleEndian32(reply, DriverInfoReply::LocalBufferSizeOffset, config_.memoryMegabytes << 20);
+  WriteLittleEndian32(reply, DriverInfoReply::LocalBufferWidthOffset, config_.localBufferBits);
   return kEscapeDone;
 }
 

@@ -18,6 +18,11 @@ inline constexpr uint32_t SupportedVendorId = 0x3D3D;
 // little-endian 32-bit fields and passes the rest through untouched.
 struct DriverInfoReply {
     static constexpr size_t Size = 280;
+    // Where the four fields the panel reads stand in the reply.
+    static constexpr size_t VendorIdOffset = 8;
+    static constexpr size_t BoardModelOffset = 20;
+    static constexpr size_t LocalBufferSizeOffset = 28;
+    static constexpr size_t LocalBufferWidthOffset = 32;
 
     std::array<uint8_t, Size> Bytes{};
 
