@@ -7,6 +7,7 @@
 #include "info/error_text.h"
 #include "info/rgb_palette.h"
 #include "info/sys_colors.h"
+#include "platform/gdi_display.h"
 #include "win/message_box.h"
 
 namespace vexel {
@@ -25,13 +26,6 @@ struct RgbLogPalette {
 // messages' %08lX shows them whole.
 unsigned long HandleNumber(const void* handle) {
   return static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(handle));
-}
-
-SystemVersion RunningSystemVersion() {
-  OSVERSIONINFOA info{};
-  info.dwOSVersionInfoSize = sizeof(info);
-  ::GetVersionExA(&info);
-  return {info.dwPlatformId == VER_PLATFORM_WIN32_NT, info.dwMajorVersion, info.dwMinorVersion};
 }
 
 FrameMetrics CurrentFrameMetrics() {
@@ -98,7 +92,7 @@ void CGlWindow::GlWinInitPosition(int x, int y, int width, int height) { m_place
 void CGlWindow::GlWinInitDisplayMode(unsigned mode) { m_displayMode = mode; }
 
 bool CGlWindow::GlWinOpen(const std::string& title) {
-  m_sysColors.SetElementCount(TakenOverElementCount(RunningSystemVersion()));
+  m_sysColors.SetElementCount(TakenOverElementCount(QuerySystemVersion()));
   if (!RegisterGlWindowClass()) {
     ShowError("Failed to register window class\n");
     return false;

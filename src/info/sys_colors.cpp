@@ -19,8 +19,9 @@ std::optional<std::uint32_t> ReadUserColor(const RegKey& key, std::string_view n
 
 }  // namespace
 
-std::size_t TakenOverElementCount(const SystemVersion& version) {
-  const bool isNt35 = version.isNt && version.major == 3 && (version.minor == 50 || version.minor == 51);
+std::size_t TakenOverElementCount(const VersionInfo& version) {
+  const bool isNt35 = version.platformId == kPlatformWin32Nt && version.majorVersion == 3 &&
+                      (version.minorVersion == 50 || version.minorVersion == 51);
   return isNt35 ? 21 : kSysColorElements.size();
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/display.h"
 #include "platform/registry.h"
 
 namespace vexel {
@@ -44,14 +45,8 @@ inline constexpr std::array<SysColorElement, 25> kSysColorElements{{
 
 inline constexpr std::string_view kUserColorsKey = "Control Panel\\Colors";
 
-struct SystemVersion {
-  bool isNt = false;
-  unsigned major = 0;
-  unsigned minor = 0;
-};
-
 // Windows NT 3.5 and 3.51 know only the first 21 elements.
-std::size_t TakenOverElementCount(const SystemVersion& version);
+std::size_t TakenOverElementCount(const VersionInfo& version);
 
 // A colour written as "red green blue" in decimal ("%ld %ld %ld"); each
 // component keeps its low byte, as RGB() does. Empty unless all three are there.

@@ -24,6 +24,10 @@ struct DeviceCaps {
   friend bool operator==(const DeviceCaps&, const DeviceCaps&) = default;
 };
 
+// VER_PLATFORM_WIN32_WINDOWS and VER_PLATFORM_WIN32_NT.
+inline constexpr std::uint32_t kPlatformWin32Windows = 1;
+inline constexpr std::uint32_t kPlatformWin32Nt = 2;
+
 // What GetVersionExA says of the system.
 struct VersionInfo {
   std::uint32_t platformId = 0;

@@ -25,12 +25,12 @@ TEST(SysColors, TableIsIndexedByElementWithPaletteRelativeColours) {
 }
 
 TEST(SysColors, OnlyNt35And351TakeOverTwentyOneElements) {
-  EXPECT_EQ(TakenOverElementCount({true, 3, 50}), 21u);
-  EXPECT_EQ(TakenOverElementCount({true, 3, 51}), 21u);
-  EXPECT_EQ(TakenOverElementCount({true, 3, 10}), 25u);
-  EXPECT_EQ(TakenOverElementCount({true, 4, 0}), 25u);
-  EXPECT_EQ(TakenOverElementCount({false, 3, 50}), 25u);
-  EXPECT_EQ(TakenOverElementCount({true, 6, 1}), 25u);
+  EXPECT_EQ(TakenOverElementCount({kPlatformWin32Nt, 3, 50}), 21u);
+  EXPECT_EQ(TakenOverElementCount({kPlatformWin32Nt, 3, 51}), 21u);
+  EXPECT_EQ(TakenOverElementCount({kPlatformWin32Nt, 3, 10}), 25u);
+  EXPECT_EQ(TakenOverElementCount({kPlatformWin32Nt, 4, 0}), 25u);
+  EXPECT_EQ(TakenOverElementCount({kPlatformWin32Windows, 3, 50}), 25u);
+  EXPECT_EQ(TakenOverElementCount({kPlatformWin32Nt, 6, 1}), 25u);
 }
 
 TEST(SysColors, ColourTextNeedsThreeNumbersAndKeepsLowBytes) {
