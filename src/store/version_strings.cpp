@@ -40,10 +40,6 @@ std::optional<std::string> VersionResource::String(std::string_view entry) const
     return std::string(text, ::strnlen(text, length));
 }
 
-std::string ReadVersionString(const std::string& moduleFile, std::string_view entry) {
-    return VersionResource(moduleFile).String(entry).value_or(std::string());
-}
-
 std::string OwnModuleFile() {
     std::string path(MAX_PATH + 1, '\0');
     for (;;) {
@@ -57,8 +53,8 @@ std::string OwnModuleFile() {
 }
 
 std::string OwnPerMakerKeyPath() {
-    const std::string module = OwnModuleFile();
-    return PerMakerKeyPath(ReadVersionString(module, "InternalName"), ReadVersionString(module, "FileVersion"));
+    const VersionResource own(OwnModuleFile());
+    return PerMakerKeyPath(own.String("InternalName").value_or(""), own.String("FileVersion").value_or(""));
 }
 
 }  // namespace vexel

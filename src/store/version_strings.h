@@ -20,10 +20,6 @@ private:
     std::vector<char> block_;
 };
 
-// An entry of a module's version resource, string block "000004B0" (e.g.
-// "InternalName", "FileVersion"); empty when the module or entry has none.
-std::string ReadVersionString(const std::string& moduleFile, std::string_view entry);
-
 // The file this program runs from.
 std::string OwnModuleFile();
 

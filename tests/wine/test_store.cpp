@@ -48,21 +48,21 @@ TEST(FindDeviceKeyOnWine, ReturnsTheKeyThatTheDeviceMapNamesAndItOpens) {
 }
 
 TEST(VersionStrings, NameThePerMakerKeyFromTheProgramsOwnResource) {
-  EXPECT_EQ("VEXELPANEL", ReadVersionString(OwnModuleFile(), "InternalName"));
-  EXPECT_EQ("3.3", ReadVersionString(OwnModuleFile(), "FileVersion"));
+  EXPECT_EQ("VEXELPANEL", VersionResource(OwnModuleFile()).String("InternalName").value_or(""));
+  EXPECT_EQ("3.3", VersionResource(OwnModuleFile()).String("FileVersion").value_or(""));
   EXPECT_EQ("SOFTWARE\\Vexelworks\\VEXELPANEL\\3.3", OwnPerMakerKeyPath());
 }
 
 TEST(VersionStrings, TheProgramCarriesTheSameStrings) {
   const std::string own = OwnModuleFile();
   const std::string program = own.substr(0, own.find_last_of('\\') + 1) + "vexelpanel.exe";
-  EXPECT_EQ("VEXELPANEL", ReadVersionString(program, "InternalName"));
-  EXPECT_EQ("3.3", ReadVersionString(program, "FileVersion"));
+  EXPECT_EQ("VEXELPANEL", VersionResource(program).String("InternalName").value_or(""));
+  EXPECT_EQ("3.3", VersionResource(program).String("FileVersion").value_or(""));
 }
 
 TEST(VersionStrings, AreEmptyWhereThereAreNone) {
-  EXPECT_EQ("", ReadVersionString(OwnModuleFile(), "NoSuchEntry"));
-  EXPECT_EQ("", ReadVersionString("C:\\no\\such\\file.exe", "InternalName"));
+  EXPECT_FALSE(VersionResource(OwnModuleFile()).String("NoSuchEntry").has_value());
+  EXPECT_FALSE(VersionResource("C:\\no\\such\\file.exe").String("InternalName").has_value());
 }
 
 TEST(PerMakerKeyOnWine, StoresRealTextValuesThatReadBack) {
