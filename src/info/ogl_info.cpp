@@ -4,6 +4,7 @@
 
 #include "info/gl_window.h"
 #include "info/probe_result.h"
+#include "platform/ascii_case.h"
 
 namespace vexel {
 
@@ -28,7 +29,7 @@ BOOL COglInfo::InitInstance() {
 }
 
 std::string COglInfo::ReadImplementation() const {
-  std::string vendor = UpperCased(m_gl->GetString(GL_VENDOR));
+  std::string vendor = AsciiUpperCased(m_gl->GetString(GL_VENDOR));
   return IsMakersImplementation(vendor) ? m_gl->GetString(GL_VERSION) : vendor;
 }
 

@@ -18,9 +18,6 @@ inline constexpr std::string_view kOpenGlTimedOutText = "Not Retrieved: OpenGL d
 // by this word in that text.
 inline constexpr std::string_view kMakerWord = "VEXEL";
 
-// ASCII letters upper-cased; other bytes of the ANSI text are kept as they are.
-std::string UpperCased(std::string_view text);
-
 // True when the upper-cased vendor names the maker's own implementation, whose
 // version string is then the result instead of the vendor.
 bool IsMakersImplementation(std::string_view upperVendor);

@@ -1,5 +1,7 @@
 #include "platform/memory_registry.h"
 
+#include "platform/ascii_case.h"
+
 #include <algorithm>
 #include <cstring>
 #include <map>
@@ -17,21 +19,13 @@ struct MemoryNode {
 
 namespace {
 
-std::string Folded(std::string_view name) {
-  std::string folded(name);
-  for (char& c : folded) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return folded;
-}
-
 // The folded names along a path. Empty components are skipped, as the real
 // registry accepts a trailing or doubled backslash.
 std::vector<std::string> Components(std::string_view path) {
   std::vector<std::string> names;
   while (!path.empty()) {
     const std::size_t end = std::min(path.find('\\'), path.size());
-    if (end > 0) names.push_back(Folded(path.substr(0, end)));
+    if (end > 0) names.push_back(AsciiLowerCased(path.substr(0, end)));
     path.remove_prefix(std::min(end + 1, path.size()));
   }
   return names;
@@ -69,7 +63,7 @@ class MemoryKey final : public KeyImpl {
   long QueryValue(std::string_view name, std::uint32_t* type, void* data,
                   std::uint32_t* size) const override {
     if (data && !size) return kInvalidParameter;
-    const auto found = node_->values.find(Folded(name));
+    const auto found = node_->values.find(AsciiLowerCased(name));
     if (found == node_->values.end()) return kFileNotFound;
     const StoredValue& value = found->second;
     if (type) *type = value.type;
@@ -89,13 +83,13 @@ class MemoryKey final : public KeyImpl {
     if (node_->writesDenied) return kAccessDenied;
     if (!data && size > 0) return kNoAccess;
     const auto* bytes = static_cast<const std::uint8_t*>(data);
-    node_->values[Folded(name)] = StoredValue{type, {bytes, bytes + size}};
+    node_->values[AsciiLowerCased(name)] = StoredValue{type, {bytes, bytes + size}};
     return kOk;
   }
 
   long DeleteValue(std::string_view name) override {
     if (node_->writesDenied) return kAccessDenied;
-    return node_->values.erase(Folded(name)) ? kOk : kFileNotFound;
+    return node_->values.erase(AsciiLowerCased(name)) ? kOk : kFileNotFound;
   }
 
  private:
@@ -145,14 +139,14 @@ void MemoryRegistry::Put(Hive hive, std::string_view path, std::string_view name
                          StoredValue value) {
   std::shared_ptr<MemoryNode> node;
   MakeNode(Root(hive), path, true, node);
-  node->values[Folded(name)] = std::move(value);
+  node->values[AsciiLowerCased(name)] = std::move(value);
 }
 
 std::optional<StoredValue> MemoryRegistry::Find(Hive hive, std::string_view path,
                                                 std::string_view name) const {
   const auto node = FindNode(Root(hive), path);
   if (!node) return std::nullopt;
-  const auto found = node->values.find(Folded(name));
+  const auto found = node->values.find(AsciiLowerCased(name));
   if (found == node->values.end()) return std::nullopt;
   return found->second;
 }

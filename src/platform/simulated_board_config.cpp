@@ -1,9 +1,9 @@
 #include "platform/simulated_board_config.h"
 
-#include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <optional>
+
+#include "platform/ascii_case.h"
 
 namespace vexel {
 
@@ -17,13 +17,6 @@ std::string_view Trim(std::string_view word) {
   const auto first = word.find_first_not_of(" \t");
   if (first == std::string_view::npos) return {};
   return word.substr(first, word.find_last_not_of(" \t") - first + 1);
-}
-
-std::string Lower(std::string_view word) {
-  std::string lower(word);
-  std::ranges::transform(lower, lower.begin(),
-                         [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
 }
 
 // A whole-word decimal number from 1 to `max`.
@@ -50,7 +43,7 @@ void ApplyRoot(std::string_view word, SimulatedBoardConfig& config) {
 }
 
 void ApplyWord(std::string_view word, SimulatedBoardConfig& config) {
-  const std::string lower = Lower(word);
+  const std::string lower = AsciiLowerCased(word);
   if (lower.starts_with(kRootPrefix)) return ApplyRoot(word, config);
   if (lower == "hawk") config.model = BoardModel::VexelHawk;
   if (lower == "kite") config.model = BoardModel::VexelKite;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/ascii_case.h"
+
 namespace vexel {
 namespace {
 
@@ -9,10 +11,6 @@ constexpr std::string_view MachinePrefix = "REGISTRY\\Machine\\";
 constexpr std::string_view ProfileServicesRoot =
     "SYSTEM\\CurrentControlSet\\Hardware Profiles\\Current\\System\\CurrentControlSet\\Services";
 constexpr std::string_view PerMakerRoot = "SOFTWARE\\Vexelworks";
-
-char FoldCase(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // Takes the last non-empty component off `path` and returns it.
 std::string_view PopLastComponent(std::string_view& path) {
@@ -37,7 +35,7 @@ std::string JoinKey(std::string_view parent, std::string_view child) {
 
 std::string DeviceKeyFromDeviceMap(std::string_view deviceMapValue) {
     const std::string_view text = deviceMapValue.substr(0, deviceMapValue.find('\0'));
-    const auto prefix = std::ranges::search(text, MachinePrefix, {}, FoldCase, FoldCase);
+    const auto prefix = std::ranges::search(text, MachinePrefix, {}, AsciiUpper, AsciiUpper);
     return prefix.empty() ? std::string(text) : std::string(prefix.end(), text.end());
 }
 

@@ -5,23 +5,24 @@
 
 #include "info/error_text.h"
 #include "info/probe_result.h"
+#include "platform/ascii_case.h"
 
 namespace vexel {
 namespace {
 
 TEST(ProbeResult, UpperCasesAsciiLettersOnly) {
-  EXPECT_EQ(UpperCased("Mesa/X.org"), "MESA/X.ORG");
-  EXPECT_EQ(UpperCased(""), "");
+  EXPECT_EQ(AsciiUpperCased("Mesa/X.org"), "MESA/X.ORG");
+  EXPECT_EQ(AsciiUpperCased(""), "");
   // Bytes of the ANSI code page above 0x7F (here "\xE9" and "\xFC") stay as they are.
-  EXPECT_EQ(UpperCased("caf\xE9 m\xFCller 4.5"), "CAF\xE9 M\xFCLLER 4.5");
+  EXPECT_EQ(AsciiUpperCased("caf\xE9 m\xFCller 4.5"), "CAF\xE9 M\xFCLLER 4.5");
 }
 
 TEST(ProbeResult, RecognisesTheMakerWordAnywhereOnceUpperCased) {
   for (const char* vendor : {"vexel", "Vexelworks Ltd.", "by vExElWORKS", "XVEXELX"}) {
-    EXPECT_TRUE(IsMakersImplementation(UpperCased(vendor))) << vendor;
+    EXPECT_TRUE(IsMakersImplementation(AsciiUpperCased(vendor))) << vendor;
   }
   for (const char* vendor : {"", "Mesa/X.org", "VEXE L", "VEXE"}) {
-    EXPECT_FALSE(IsMakersImplementation(UpperCased(vendor))) << vendor;
+    EXPECT_FALSE(IsMakersImplementation(AsciiUpperCased(vendor))) << vendor;
   }
   // The test is on the upper-cased text; the raw vendor alone is not enough.
   EXPECT_FALSE(IsMakersImplementation("vexel"));

@@ -25,6 +25,7 @@
 #include "info/ogl_info.h"
 #include "info/opengl_probe.h"
 #include "info/probe_result.h"
+#include "platform/ascii_case.h"
 #include "info/sys_colors.h"
 #include "platform/win32_registry.h"
 #include "support/any_message_box.h"
@@ -162,7 +163,7 @@ TEST(OpenGlProbeReal, AnswersWithTheImplementationsVendorUpperCased) {
   EXPECT_NE(*result, kOpenGlWindowFailedText);
   EXPECT_NE(*result, kOpenGlTimedOutText);
   EXPECT_NE(*result, "") << "no OpenGL implementation answered";
-  EXPECT_EQ(*result, UpperCased(*result));
+  EXPECT_EQ(*result, AsciiUpperCased(*result));
   EXPECT_FALSE(FindProbeWindow());
   std::printf("The probe answered \"%s\"\n", result->c_str());
 }
