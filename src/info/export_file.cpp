@@ -1,14 +1,9 @@
 #include "info/export_file.h"
 
-#include <memory>
+#include "win/unique_handle.h"
 
 namespace vexel {
 namespace {
-
-struct HandleCloser {
-  void operator()(HANDLE handle) const { ::CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
 
 // ERROR_SUCCESS when all of the text went into the file in one write.
 DWORD WriteWhole(HANDLE file, std::string_view text) {
@@ -23,10 +18,10 @@ DWORD WriteExportFile(const std::string& fileName, std::string_view text) {
   HANDLE created =
       ::CreateFileA(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (created == INVALID_HANDLE_VALUE) return ::GetLastError();
-  FileHandle file(created);
-  const DWORD error = WriteWhole(file.get(), text);
+  win::UniqueHandle file(created);
+  const DWORD error = WriteWhole(file.Get(), text);
   // Closed first: a file open without sharing cannot be deleted.
-  file.reset();
+  file.Reset();
   if (error != ERROR_SUCCESS) ::DeleteFileA(fileName.c_str());
   return error;
 }

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include "win/unique_handle.h"
+
 namespace vexel::win {
 
 class CEvent {
@@ -9,20 +11,17 @@ class CEvent {
   // Automatic reset, created unsignalled unless told otherwise.
   explicit CEvent(bool manualReset = false, bool initiallySignalled = false)
       : m_hObject(::CreateEventA(nullptr, manualReset, initiallySignalled, nullptr)) {}
-  ~CEvent() {
-    if (m_hObject) ::CloseHandle(m_hObject);
-  }
-  CEvent(const CEvent&) = delete;
-  CEvent& operator=(const CEvent&) = delete;
 
-  bool IsValid() const { return m_hObject != nullptr; }
-  bool SetEvent() const { return ::SetEvent(m_hObject) != FALSE; }
+  bool IsValid() const { return m_hObject.Get() != nullptr; }
+  bool SetEvent() const { return ::SetEvent(m_hObject.Get()) != FALSE; }
   // True when the event was signalled within the time.
-  bool Wait(DWORD milliseconds) const { return ::WaitForSingleObject(m_hObject, milliseconds) == WAIT_OBJECT_0; }
-  HANDLE GetHandle() const { return m_hObject; }
+  bool Wait(DWORD milliseconds) const {
+    return ::WaitForSingleObject(m_hObject.Get(), milliseconds) == WAIT_OBJECT_0;
+  }
+  HANDLE GetHandle() const { return m_hObject.Get(); }
 
  private:
-  HANDLE m_hObject;
+  UniqueHandle m_hObject;
 };
 
 }  // namespace vexel::win

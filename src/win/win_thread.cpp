@@ -4,20 +4,16 @@
 
 namespace vexel::win {
 
-CWinThread::~CWinThread() {
-  if (m_hThread) ::CloseHandle(m_hThread);
-}
-
 bool CWinThread::CreateThread(int priority) {
   // The thread's own reference keeps the object alive until the thread ends.
   auto* keepAlive = new std::shared_ptr<CWinThread>(shared_from_this());
-  m_hThread = ::CreateThread(nullptr, 0, &CWinThread::ThreadMain, keepAlive, CREATE_SUSPENDED, nullptr);
-  if (!m_hThread) {
+  m_hThread.Reset(::CreateThread(nullptr, 0, &CWinThread::ThreadMain, keepAlive, CREATE_SUSPENDED, nullptr));
+  if (!m_hThread.Get()) {
     delete keepAlive;
     return false;
   }
-  ::SetThreadPriority(m_hThread, priority);
-  ::ResumeThread(m_hThread);
+  ::SetThreadPriority(m_hThread.Get(), priority);
+  ::ResumeThread(m_hThread.Get());
   return true;
 }
 

@@ -7,19 +7,21 @@
 
 #include <memory>
 
+#include "win/unique_handle.h"
+
 namespace vexel::win {
 
 class CWinThread : public std::enable_shared_from_this<CWinThread> {
  public:
   CWinThread() = default;
-  virtual ~CWinThread();
+  virtual ~CWinThread() = default;
   CWinThread(const CWinThread&) = delete;
   CWinThread& operator=(const CWinThread&) = delete;
 
   // Starts the thread with the priority (THREAD_PRIORITY_*), the default stack
   // size and no creation flags. False when it could not be started.
   bool CreateThread(int priority = THREAD_PRIORITY_NORMAL);
-  HANDLE GetThreadHandle() const { return m_hThread; }
+  HANDLE GetThreadHandle() const { return m_hThread.Get(); }
 
   virtual BOOL InitInstance() = 0;
   virtual int ExitInstance() { return 0; }
@@ -29,7 +31,7 @@ class CWinThread : public std::enable_shared_from_this<CWinThread> {
   // Runs the thread's body until it ends.
   DWORD Run();
 
-  HANDLE m_hThread = nullptr;
+  UniqueHandle m_hThread;
 };
 
 }  // namespace vexel::win

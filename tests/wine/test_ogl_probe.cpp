@@ -30,7 +30,7 @@
 #include "platform/win32_registry.h"
 #include "support/any_message_box.h"
 #include "support/registry_root.h"
-#include "support/unique_handle.h"
+#include "win/unique_handle.h"
 
 namespace vexel::test {
 namespace {
@@ -243,8 +243,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"DescribePixelFormat", FailingCall::DescribePixelFormat, "", true}));
 
 TEST_F(OpenGlProbe, BlockingPastTheWaitLeavesTheTimeOutTextAndTheLateProbeFreesItself) {
-  const UniqueHandle release(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
-  const UniqueHandle entered(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  const win::UniqueHandle release(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  const win::UniqueHandle entered(::CreateEventA(nullptr, TRUE, FALSE, nullptr));
   gl_->block = release.Get();
   gl_->entered = entered.Get();
   auto probe = std::make_shared<COglInfo>(registry_, gl_);

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "support/unique_handle.h"
+#include "win/unique_handle.h"
 
 namespace vexel::test {
 
@@ -45,8 +45,8 @@ ProcessResult RunProcess(const std::string& commandLine, unsigned long timeLimit
   HANDLE readEnd = nullptr;
   HANDLE writeEnd = nullptr;
   if (!::CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) return result;
-  UniqueHandle reader(readEnd);
-  UniqueHandle writer(writeEnd);
+  win::UniqueHandle reader(readEnd);
+  win::UniqueHandle writer(writeEnd);
   ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
 
   STARTUPINFOA startup{};
@@ -61,8 +61,8 @@ ProcessResult RunProcess(const std::string& commandLine, unsigned long timeLimit
     return result;
   }
   result.started = true;
-  UniqueHandle process(info.hProcess);
-  UniqueHandle thread(info.hThread);
+  win::UniqueHandle process(info.hProcess);
+  win::UniqueHandle thread(info.hThread);
   // Only the child may hold the write end, so the pipe ends when it does.
   writer.Reset();
   Collect(process.Get(), reader.Get(), timeLimitMs, result);

@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "support/unique_handle.h"
+#include "win/unique_handle.h"
 
 namespace vexel::test {
 namespace {
@@ -53,7 +53,7 @@ std::vector<std::string> ScratchFolder::Names() const {
 }
 
 std::optional<std::string> ScratchFolder::Read(std::string_view name) const {
-  const UniqueHandle file(::CreateFileA(Full(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  const win::UniqueHandle file(::CreateFileA(Full(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.Get() == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string bytes(::GetFileSize(file.Get(), nullptr), '\0');
@@ -64,7 +64,7 @@ std::optional<std::string> ScratchFolder::Read(std::string_view name) const {
 }
 
 bool ScratchFolder::Write(std::string_view name, std::string_view bytes) const {
-  const UniqueHandle file(
+  const win::UniqueHandle file(
       ::CreateFileA(Full(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.Get() == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;

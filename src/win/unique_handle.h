@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-namespace vexel::test {
+namespace vexel::win {
 
-// Owns a kernel handle (process, thread, pipe end) and closes it.
+// Owns a kernel handle (file, event, thread, process, pipe end) and closes it.
 class UniqueHandle {
  public:
   explicit UniqueHandle(HANDLE handle = nullptr) : handle_(handle) {}
@@ -13,13 +13,14 @@ class UniqueHandle {
   UniqueHandle& operator=(const UniqueHandle&) = delete;
 
   HANDLE Get() const { return handle_; }
-  void Reset() {
+  // Closes the handle it owns and takes `handle` instead.
+  void Reset(HANDLE handle = nullptr) {
     if (handle_ && handle_ != INVALID_HANDLE_VALUE) ::CloseHandle(handle_);
-    handle_ = nullptr;
+    handle_ = handle;
   }
 
  private:
   HANDLE handle_;
 };
 
-}  // namespace vexel::test
+}  // namespace vexel::win
