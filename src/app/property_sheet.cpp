@@ -1,9 +1,9 @@
 #include "app/property_sheet.h"
 
-#include "app/exit_status.h"
 #include "info/gl_api.h"
 #include "info/ogl_info.h"
 #include "info/opengl_probe.h"
+#include "modes/mode_catalogue.h"
 #include "resource.h"
 #include "store/driver_store.h"
 #include "store/version_strings.h"
@@ -15,6 +15,21 @@ namespace vexel {
 namespace {
 
 constexpr const char* kOpenGLNotProbed = "Not Retrieved: -nogl specified";
+// The property sheet's Apply button.
+constexpr UINT kApplyNowId = 0x3021;
+
+// The pages in tab order, and when each is put into the sheet.
+enum class Shown { Always, WhenIdentified, OnGesture };
+struct PageSlot {
+  win::CPropertyPage& (*page)(CMyPropertySheet&);
+  Shown shown;
+};
+constexpr PageSlot kPageTable[] = {
+    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_pageAbout; }, Shown::Always},
+    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_pageSettings; }, Shown::WhenIdentified},
+    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_page3D; }, Shown::WhenIdentified},
+    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_pageAdvanced; }, Shown::OnGesture},
+};
 
 CommandLineText ProcessCommandLine() {
   CommandLineText text;
@@ -26,12 +41,17 @@ CommandLineText ProcessCommandLine() {
 
 bool KeyHeld(int key) { return (::GetKeyState(key) & 0xFFFE) != 0; }
 
+std::string SystemReason(long status) { return win::SystemErrorText(static_cast<DWORD>(status)); }
+
 }  // namespace
 
 const win::MsgEntry<CMyPropertySheet> CMyPropertySheet::kMessageMap[] = {
     win::OnMessage(WM_ACTIVATE, &CMyPropertySheet::OnActivate),
     win::OnMessage(WM_MOUSEACTIVATE, &CMyPropertySheet::OnMouseActivate),
     win::OnMessage(WM_DISPLAYCHANGE, &CMyPropertySheet::OnDisplayChange),
+    win::OnMessage(PSM_PRESSBUTTON, &CMyPropertySheet::OnApplyButton),
+    win::OnCommandMessage(BN_CLICKED, IDOK, &CMyPropertySheet::OnApplyButton),
+    win::OnCommandMessage(BN_CLICKED, kApplyNowId, &CMyPropertySheet::OnApplyButton),
 };
 
 CMyPropertySheet::CMyPropertySheet(HWND parent) : CMyPropertySheet(ProcessCommandLine(), MakeSeams(), parent) {}
@@ -39,78 +59,101 @@ CMyPropertySheet::CMyPropertySheet(HWND parent) : CMyPropertySheet(ProcessComman
 CMyPropertySheet::CMyPropertySheet(const CommandLineText& commandLine, Seams seams, HWND parent)
     : CPropertySheet(win::LoadResourceString(IDS_APP_CAPTION), parent, 0),
       m_seams(std::move(seams)),
-      m_strOpenGL(kOpenGLNotProbed),
       m_hIcon(::LoadIconA(win::ResourceModule(), MAKEINTRESOURCEA(IDI_VEXELPANEL))),
-      m_pageAbout(m_seams),
-      m_pageSettings(),
-      m_page3D(),
-      m_pageAdvanced() {
+      m_pageAbout(MakePageContext()),
+      m_pageSettings(MakePageContext()),
+      m_page3D(MakePageContext()),
+      m_pageAdvanced(MakePageContext()) {
+  m_state.m_strOpenGL = kOpenGLNotProbed;
   Start(commandLine);
 }
 
+PageContext CMyPropertySheet::MakePageContext() {
+  return {m_state, m_seams, [this](const std::string& cardName) { return ReadCurrentMode(cardName); },
+          m_writeFailures};
+}
+
+// Like the driver's own tools, the sheet reads the current mode on behalf of
+// the About page, which it marks modified when it takes the running mode.
+DisplayMode CMyPropertySheet::ReadCurrentMode(const std::string& cardName) {
+  return vexel::ReadCurrentMode(*m_seams.registry, *m_seams.display, cardName, [this] { m_pageAbout.SetModified(); });
+}
+
 void CMyPropertySheet::Start(const CommandLineText& commandLine) {
-  if (auto deviceKey = FindDeviceKey(*m_seams.registry)) m_strDeviceKey = *deviceKey;
-  QueryDriverInfo(*m_seams.registry, *m_seams.display, m_strDeviceKey, m_DriverInfo, m_bDriverAnswered,
-                  m_dwMemorySize);
+  if (auto deviceKey = FindDeviceKey(*m_seams.registry)) m_state.m_strDeviceKey = *deviceKey;
+  QueryDriverInfo(*m_seams.registry, *m_seams.display, m_state.m_strDeviceKey, m_state.m_DriverInfo,
+                  m_state.m_bDriverAnswered, m_state.m_dwMemorySize);
   const CommandLineSwitches switches = ParseCommandLine(commandLine);
-  m_bQuiet = switches.quiet;
+  m_state.m_bQuiet = switches.quiet;
   if (switches.noOpenGLProbe) m_bProbeOpenGL = false;
   if (m_bProbeOpenGL) ProbeOpenGL();
-  if (switches.cardName) m_strCardName = *switches.cardName;
-  FillModeCatalogue(m_strCardName);
-  m_pageSettings.m_CurrentMode = m_pageAbout.ReadCurrentMode(m_strCardName);
-  m_strExportFile = switches.exportFile.value_or(std::string());
+  if (switches.cardName) m_state.m_strCardName = *switches.cardName;
+  FillModeCatalogue(m_state.m_strCardName);
+  m_pageSettings.m_CurrentMode = ReadCurrentMode(m_state.m_strCardName);
+  m_state.m_strExportFile = switches.exportFile.value_or(std::string());
   if (switches.registryPath) {
-    m_strRegistryPath = *switches.registryPath;
-  } else if (m_bDriverAnswered) {
-    m_strRegistryPath = m_strDeviceKey;
+    m_state.m_strRegistryPath = *switches.registryPath;
+  } else if (m_state.m_bDriverAnswered) {
+    m_state.m_strRegistryPath = m_state.m_strDeviceKey;
   }
   ChoosePages();
-  if (m_bQuiet) SetActivePage(&m_pageAbout);
+  if (m_state.m_bQuiet) SetActivePage(&m_pageAbout);
 }
 
 void CMyPropertySheet::ProbeOpenGL() {
   auto probe = std::make_shared<COglInfo>(m_seams.registry, std::make_shared<WglApi>());
-  if (auto text = RunOpenGlProbe(std::move(probe))) m_strOpenGL = *text;
+  if (auto text = RunOpenGlProbe(std::move(probe))) m_state.m_strOpenGL = *text;
 }
 
 void CMyPropertySheet::FillModeCatalogue(const std::string& cardName) {
-  vexel::FillModeCatalogue(ModeCatalogue, cardName, *m_seams.display);
+  vexel::FillModeCatalogue(m_state.ModeCatalogue, cardName, *m_seams.display);
 }
 
 void CMyPropertySheet::ChoosePages() {
   bool identified = true;
-  if (!m_strCardName.empty()) {
+  if (!m_state.m_strCardName.empty()) {
     StorePerMakerKey();
-  } else if (!m_bDriverAnswered) {
-    PerMakerValues remembered{m_strCardName, m_strRegistryPath};
+  } else if (!m_state.m_bDriverAnswered) {
+    PerMakerValues remembered{m_state.m_strCardName, m_state.m_strRegistryPath};
     ReadPerMakerKey(*m_seams.registry, OwnPerMakerKeyPath(), remembered);
-    m_strCardName = remembered.CardName;
-    m_strRegistryPath = remembered.RegistryPath;
-    identified = !m_strCardName.empty() && !m_strRegistryPath.empty();
+    m_state.m_strCardName = remembered.CardName;
+    m_state.m_strRegistryPath = remembered.RegistryPath;
+    identified = !m_state.m_strCardName.empty() && !m_state.m_strRegistryPath.empty();
   }
-  AddPage(&m_pageAbout);
-  if (!identified || m_bQuiet) return;
-  AddPage(&m_pageSettings);
-  AddPage(&m_page3D);
-  SetActivePage(&m_pageSettings);
+  AddPagesShown(identified && !m_state.m_bQuiet);
+}
+
+void CMyPropertySheet::AddPagesShown(bool identified) {
+  for (const PageSlot& slot : kPageTable) {
+    if (slot.shown == Shown::Always || (slot.shown == Shown::WhenIdentified && identified)) {
+      AddPage(&slot.page(*this));
+    }
+  }
+  if (HasPage(&m_pageSettings)) SetActivePage(&m_pageSettings);
 }
 
 void CMyPropertySheet::StorePerMakerKey() {
   const std::string keyPath = OwnPerMakerKeyPath();
-  const long status = WritePerMakerKey(*m_seams.registry, keyPath, {m_strCardName, m_strRegistryPath});
+  const long status =
+      WritePerMakerKey(*m_seams.registry, keyPath, {m_state.m_strCardName, m_state.m_strRegistryPath});
   if (status != kOk) ReportStoreFailure("HKEY_LOCAL_MACHINE\\" + keyPath, status);
 }
 
 // A value the panel could not store is never silent: the user is told, and
 // a quiet run, which shows nothing, says so through its exit status.
 void CMyPropertySheet::ReportStoreFailure(const std::string& what, long status) {
-  AddExitStatus(kExitPerMakerKeyFailed);
-  if (m_bQuiet) return;
+  m_state.m_nExitStatus |= kExitPerMakerKeyFailed;
+  if (m_state.m_bQuiet) return;
   win::ShowMessageBox(nullptr,
                       "The board model and the settings key could not be stored under " + what + ".\n\n" +
-                          win::SystemErrorText(static_cast<DWORD>(status)),
+                          SystemReason(status),
                       MB_OK | MB_ICONWARNING);
+}
+
+// Every page has stored what it could; what failed is told once per apply.
+void CMyPropertySheet::ReportWriteFailures() {
+  if (m_writeFailures.Empty()) return;
+  win::ShowMessageBox(m_hWnd, WriteFailuresText(m_writeFailures.Take(), &SystemReason), MB_OK | MB_ICONWARNING);
 }
 
 bool CMyPropertySheet::OnWndMsg(const win::Msg& msg, LRESULT& result) {
@@ -127,7 +170,9 @@ LRESULT CMyPropertySheet::OnActivate(const win::Msg& msg) {
 LRESULT CMyPropertySheet::OnMouseActivate(const win::Msg& msg) {
   if (!m_bAdvancedAdded && KeyHeld(VK_SHIFT) && KeyHeld(VK_CONTROL)) {
     m_bAdvancedAdded = true;
-    AddPage(&m_pageAdvanced);
+    for (const PageSlot& slot : kPageTable) {
+      if (slot.shown == Shown::OnGesture) AddPage(&slot.page(*this));
+    }
   }
   return Default(msg);
 }
@@ -135,17 +180,23 @@ LRESULT CMyPropertySheet::OnMouseActivate(const win::Msg& msg) {
 LRESULT CMyPropertySheet::OnDisplayChange(const win::Msg& msg) {
   const LRESULT result = Default(msg);
   SendMessageToDescendants(msg.message, msg.wParam, msg.lParam);
-  FillModeCatalogue(m_strCardName);
-  m_pageSettings.m_CurrentMode = m_pageAbout.ReadCurrentMode(m_strCardName);
-  if (HasPage(&m_pageSettings)) {
-    SetActivePage(&m_pageSettings);
-    m_pageSettings.ShowCurrentMode();
+  FillModeCatalogue(m_state.m_strCardName);
+  for (const PageSlot& slot : kPageTable) {
+    win::CPropertyPage& page = slot.page(*this);
+    if (page.TakeDisplayChange() && HasPage(&page)) {
+      SetActivePage(&page);
+      page.ShowDisplayChange();
+    }
   }
   return result;
 }
 
-CMyPropertySheet* SheetOf(const win::CPropertyPage& page) {
-  return dynamic_cast<CMyPropertySheet*>(win::CPropertySheet::FromHandle(page.GetSheetWindow()));
+// OK, Apply and their PSM_PRESSBUTTON forms: the pages apply during the
+// default processing.
+LRESULT CMyPropertySheet::OnApplyButton(const win::Msg& msg) {
+  const LRESULT result = Default(msg);
+  ReportWriteFailures();
+  return result;
 }
 
 }  // namespace vexel

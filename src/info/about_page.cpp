@@ -2,8 +2,7 @@
 
 #include <utility>
 
-#include "app/exit_status.h"
-#include "app/property_sheet.h"
+#include "core/exit_status.h"
 #include "info/ansi_text.h"
 #include "info/export_file.h"
 #include "info/gather_adapter_info.h"
@@ -21,11 +20,7 @@ constexpr char kRelease[] = "Rel-4.1.10";
 
 }  // namespace
 
-CMyPropertyPage1::CMyPropertyPage1(Seams seams) : CPropertyPage(IDD_ABOUT), m_seams(std::move(seams)) {}
-
-DisplayMode CMyPropertyPage1::ReadCurrentMode(const std::string& cardName) {
-  return vexel::ReadCurrentMode(*m_seams.registry, *m_seams.display, cardName, [this] { SetModified(); });
-}
+CMyPropertyPage1::CMyPropertyPage1(PageContext context) : CPropertyPage(IDD_ABOUT), m_context(std::move(context)) {}
 
 void CMyPropertyPage1::DoDataExchange(win::CDataExchange* pDX) {
   win::DDX_Control(pDX, IDC_ABOUT_ANIMATION, m_animate);
@@ -38,20 +33,19 @@ void CMyPropertyPage1::DoDataExchange(win::CDataExchange* pDX) {
 
 BOOL CMyPropertyPage1::OnInitDialog() {
   CPropertyPage::OnInitDialog();
-  CMyPropertySheet* sheet = SheetOf(*this);
   GetVersionInfo();
-  if (sheet) GatherAndExport(*sheet);
+  GatherAndExport();
   UpdateData(false);
   // With the autoplay style the clip starts at once and repeats without end.
   m_animate.Open(IDR_ANIMATION_CLIP);
   return TRUE;
 }
 
-void CMyPropertyPage1::GatherAndExport(CMyPropertySheet& sheet) {
-  GetAdapterInfo(sheet, m_strInfo);
-  WriteExport(sheet);
+void CMyPropertyPage1::GatherAndExport() {
+  GetAdapterInfo(m_strInfo);
+  WriteExport();
   // Posted, so the sheet closes once its creation, and this page's, is done.
-  if (sheet.m_bQuiet) sheet.PressButton(PSBTN_CANCEL);
+  if (m_context.state.m_bQuiet) PressSheetButton(PSBTN_CANCEL);
 }
 
 void CMyPropertyPage1::GetVersionInfo() {
@@ -67,23 +61,25 @@ void CMyPropertyPage1::GetVersionInfo() {
   }
 }
 
-void CMyPropertyPage1::GetAdapterInfo(const CMyPropertySheet& sheet, std::string& info) {
-  const AdapterInfo adapter = GatherAdapterInfo(*m_seams.registry, *m_seams.display, sheet.m_strDeviceKey,
-                                                sheet.m_strOpenGL, &AnsiCodePageText);
+void CMyPropertyPage1::GetAdapterInfo(std::string& info) {
+  const SheetState& state = m_context.state;
+  const AdapterInfo adapter = GatherAdapterInfo(*m_context.seams.registry, *m_context.seams.display,
+                                                state.m_strDeviceKey, state.m_strOpenGL, &AnsiCodePageText);
   info = InformationText(adapter);
   m_strExport = ExportText(adapter);
 }
 
 // An export that cannot be written is never silent: the user is told, and a
 // quiet run, which shows nothing, says so through its exit status.
-void CMyPropertyPage1::WriteExport(CMyPropertySheet& sheet) const {
-  if (sheet.m_strExportFile.empty()) return;
-  const DWORD error = WriteExportFile(sheet.m_strExportFile, m_strExport);
+void CMyPropertyPage1::WriteExport() const {
+  SheetState& state = m_context.state;
+  if (state.m_strExportFile.empty()) return;
+  const DWORD error = WriteExportFile(state.m_strExportFile, m_strExport);
   if (error == ERROR_SUCCESS) return;
-  sheet.AddExitStatus(kExitExportFailed);
-  if (sheet.m_bQuiet) return;
-  win::ShowMessageBox(sheet.GetSafeHwnd(),
-                      "The board information could not be written to " + sheet.m_strExportFile + ".\n\n" +
+  state.m_nExitStatus |= kExitExportFailed;
+  if (state.m_bQuiet) return;
+  win::ShowMessageBox(GetSheetWindow(),
+                      "The board information could not be written to " + state.m_strExportFile + ".\n\n" +
                           win::SystemErrorText(error),
                       MB_OK | MB_ICONWARNING);
 }

@@ -5,30 +5,22 @@
 #pragma once
 #include <string>
 
-#include "modes/display_mode.h"
-#include "platform/seams.h"
+#include "store/page_context.h"
 #include "win/animate_ctrl.h"
 #include "win/property_page.h"
 
 namespace vexel {
 
-class CMyPropertySheet;
-
 class CMyPropertyPage1 : public win::CPropertyPage {
  public:
-  explicit CMyPropertyPage1(Seams seams);
-
-  // The driver's start-up mode, or the running display's mode while a card
-  // name is known; in that case this page is marked modified (which does
-  // nothing while the page has no window).
-  DisplayMode ReadCurrentMode(const std::string& cardName);
+  explicit CMyPropertyPage1(PageContext context);
 
   // The program's own description, version and legal notice from its
   // version resource, and the release text.
   void GetVersionInfo();
   // The adapter information for the sheet's device key and OpenGL text:
   // the ten-line text into `info`, the export text into m_strExport.
-  void GetAdapterInfo(const CMyPropertySheet& sheet, std::string& info);
+  void GetAdapterInfo(std::string& info);
 
   std::string m_strExport;
   win::CAnimateCtrl m_animate;
@@ -44,10 +36,10 @@ class CMyPropertyPage1 : public win::CPropertyPage {
 
  private:
   // The adapter information, the export file and the quiet run's end.
-  void GatherAndExport(CMyPropertySheet& sheet);
-  void WriteExport(CMyPropertySheet& sheet) const;
+  void GatherAndExport();
+  void WriteExport() const;
 
-  Seams m_seams;
+  PageContext m_context;
 };
 
 }  // namespace vexel

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "modes/display_mode.h"
+#include "core/display_mode.h"
 
 namespace vexel {
 

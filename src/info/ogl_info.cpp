@@ -4,7 +4,7 @@
 
 #include "info/gl_window.h"
 #include "info/probe_result.h"
-#include "platform/ascii_case.h"
+#include "core/ascii_case.h"
 
 namespace vexel {
 

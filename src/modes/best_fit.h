@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modes/display_mode.h"
+#include "core/display_mode.h"
 #include "modes/mode_catalogue.h"
 
 namespace vexel {

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "modes/display_mode.h"
+#include "core/display_mode.h"
 
 namespace vexel {
 

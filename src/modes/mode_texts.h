@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "modes/display_mode.h"
+#include "core/display_mode.h"
 
 namespace vexel {
 

@@ -1,6 +1,7 @@
 #include "modes/settings_page.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "modes/mode_texts.h"
 #include "resource.h"
@@ -33,7 +34,12 @@ void StretchOver(HWND target, HBITMAP bitmap) {
 
 }  // namespace
 
-CMyPropertyPage2::CMyPropertyPage2() : CPropertyPage(IDD_SETTINGS) {}
+CMyPropertyPage2::CMyPropertyPage2(PageContext context) : CPropertyPage(IDD_SETTINGS), m_context(std::move(context)) {}
+
+bool CMyPropertyPage2::TakeDisplayChange() {
+  m_CurrentMode = m_context.readCurrentMode(m_context.state.m_strCardName);
+  return true;
+}
 
 CMyPropertyPage2::~CMyPropertyPage2() {
   if (m_hSampleBitmap) ::DeleteObject(m_hSampleBitmap);

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "modes/display_mode.h"
+#include "core/display_mode.h"
+#include "store/page_context.h"
 #include "win/combo_box.h"
 #include "win/property_page.h"
 #include "win/scroll_bar.h"
@@ -14,8 +15,12 @@ namespace vexel {
 
 class CMyPropertyPage2 : public win::CPropertyPage {
  public:
-  CMyPropertyPage2();
+  explicit CMyPropertyPage2(PageContext context);
   ~CMyPropertyPage2() override;
+
+  // After a display change: reads the current mode again and shows it.
+  bool TakeDisplayChange() override;
+  void ShowDisplayChange() override { ShowCurrentMode(); }
 
   // Shows the current mode in every control, draws the colour sample and
   // marks the page modified.
@@ -31,6 +36,8 @@ class CMyPropertyPage2 : public win::CPropertyPage {
 
  private:
   void ShowDesktopAreaPosition() const;
+
+  PageContext m_context;
 
   win::CStatic m_colorSample;
   win::CScrollBar m_desktopArea;

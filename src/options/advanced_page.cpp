@@ -1,9 +1,11 @@
 #include "options/advanced_page.h"
 
+#include <utility>
+
 #include "resource.h"
 
 namespace vexel {
 
-CMyPropertyPage5::CMyPropertyPage5() : CPropertyPage(IDD_ADVANCED) {}
+CMyPropertyPage5::CMyPropertyPage5(PageContext context) : CPropertyPage(IDD_ADVANCED), m_context(std::move(context)) {}
 
 }  // namespace vexel

@@ -1,7 +1,6 @@
 #include "platform/display.h"
 
-#include "platform/little_endian.h"
-#include "store/driver_info.h"
+#include "core/little_endian.h"
 
 namespace vexel {
 

@@ -4,10 +4,13 @@
 #include <cstdint>
 #include <span>
 
-#include "modes/display_mode.h"
-#include "modes/mode_source.h"
+#include "core/display_mode.h"
+#include "core/mode_source.h"
 
 namespace vexel {
+
+// QUERYESCSUPPORT: asks whether the driver supports the escape in its input.
+inline constexpr std::int32_t QueryEscSupportEscape = 8;
 
 // ChangeDisplaySettingsA results, with the Win32 numbers.
 inline constexpr long kDispChangeSuccessful = 0;

@@ -1,6 +1,6 @@
 #include "platform/memory_registry.h"
 
-#include "platform/ascii_case.h"
+#include "core/ascii_case.h"
 
 #include <algorithm>
 #include <cstring>

@@ -4,7 +4,7 @@
 #include <ranges>
 
 #include "modes/mode_tables.h"
-#include "platform/little_endian.h"
+#include "core/little_endian.h"
 #include "platform/utf16_text.h"
 #include "store/driver_info.h"
 

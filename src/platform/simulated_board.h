@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "modes/display_mode.h"
+#include "core/display_mode.h"
 #include "platform/display.h"
 #include "platform/simulated_board_config.h"
 #include "platform/simulated_miniport.h"

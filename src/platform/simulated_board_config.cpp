@@ -3,7 +3,7 @@
 #include <charconv>
 #include <optional>
 
-#include "platform/ascii_case.h"
+#include "core/ascii_case.h"
 
 namespace vexel {
 

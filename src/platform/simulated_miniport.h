@@ -3,7 +3,7 @@
 #include <memory>
 #include <optional>
 
-#include "modes/display_mode.h"
+#include "core/display_mode.h"
 #include "platform/registry.h"
 #include "platform/simulated_board_config.h"
 

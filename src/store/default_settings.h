@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "modes/display_mode.h"
+#include "core/display_mode.h"
 #include "platform/reg_key.h"
 #include "store/value_names.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "modes/display_mode.h"
+#include "core/display_mode.h"
 #include "platform/display.h"
 #include "platform/registry.h"
 #include "store/driver_info.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/ascii_case.h"
+#include "core/ascii_case.h"
 
 namespace vexel {
 namespace {

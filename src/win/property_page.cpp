@@ -16,8 +16,12 @@ HPROPSHEETPAGE CPropertyPage::CreatePageHandle() {
 }
 
 void CPropertyPage::SetModified(bool changed) const {
-  if (!m_hWnd) return;
+  if (!m_hWnd || m_nProgramUpdates > 0) return;
   ::SendMessageA(GetSheetWindow(), changed ? PSM_CHANGED : PSM_UNCHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+}
+
+void CPropertyPage::PressSheetButton(int button) const {
+  if (m_hWnd) ::PostMessageA(GetSheetWindow(), PSM_PRESSBUTTON, static_cast<WPARAM>(button), 0);
 }
 
 BOOL CPropertyPage::OnSetActive() {

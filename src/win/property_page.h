@@ -16,8 +16,32 @@ class CPropertyPage : public CDialog {
   // The page for the platform's property sheet (made once, owned by the sheet).
   HPROPSHEETPAGE CreatePageHandle();
 
-  // Tells the sheet this page has changes, which enables Apply.
+  // Tells the sheet this page has changes, which enables Apply; does nothing
+  // while the page's own updates of its controls are under way.
   void SetModified(bool changed = true) const;
+
+  // While one lives, the page's own updates of its controls (texts it sets,
+  // items it selects) do not mark the page modified through their notifications.
+  class ProgramUpdate {
+   public:
+    explicit ProgramUpdate(const CPropertyPage& page) : m_page(page) { ++m_page.m_nProgramUpdates; }
+    ~ProgramUpdate() { --m_page.m_nProgramUpdates; }
+    ProgramUpdate(const ProgramUpdate&) = delete;
+    ProgramUpdate& operator=(const ProgramUpdate&) = delete;
+
+   private:
+    const CPropertyPage& m_page;
+  };
+
+  // What the sheet asks of a page when the display mode changed: true when
+  // the page wants to show the change, and the sheet then makes it the
+  // active page and calls ShowDisplayChange.
+  virtual bool TakeDisplayChange() { return false; }
+  virtual void ShowDisplayChange() {}
+
+  // Presses one of the sheet's buttons (PSBTN_*), posted so that the sheet
+  // acts once the page's current message is done.
+  void PressSheetButton(int button) const;
 
   // The sheet window the page lives in (only once the page has a window).
   HWND GetSheetWindow() const { return GetParent(); }
@@ -38,6 +62,7 @@ class CPropertyPage : public CDialog {
   static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   bool m_bFirstSetActive = true;
+  mutable int m_nProgramUpdates = 0;
 };
 
 }  // namespace vexel::win

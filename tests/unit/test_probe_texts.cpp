@@ -5,7 +5,7 @@
 
 #include "info/error_text.h"
 #include "info/probe_result.h"
-#include "platform/ascii_case.h"
+#include "core/ascii_case.h"
 
 namespace vexel {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/exit_status.h"
+#include "core/exit_status.h"
 #include "app/property_sheet.h"
 #include "platform/simulated_board_config.h"
 #include "platform/win32_registry.h"

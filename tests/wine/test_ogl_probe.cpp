@@ -25,7 +25,7 @@
 #include "info/ogl_info.h"
 #include "info/opengl_probe.h"
 #include "info/probe_result.h"
-#include "platform/ascii_case.h"
+#include "core/ascii_case.h"
 #include "info/sys_colors.h"
 #include "platform/win32_registry.h"
 #include "support/any_message_box.h"

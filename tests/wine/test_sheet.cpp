@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "app/exit_status.h"
+#include "core/exit_status.h"
 #include "app/property_sheet.h"
 #include "modes/mode_tables.h"
 #include "platform/memory_registry.h"
@@ -52,28 +52,28 @@ class SheetStartup : public SimulatedBoardTest {
 TEST_F(SheetStartup, ADriverThatAnswersGivesThreePagesOpeningOnSettingsAndLeavesTheKeyAlone) {
   Seams seams = Board("hawk");
   CMyPropertySheet sheet(PanelCommandLine("-n"), seams);
-  EXPECT_TRUE(sheet.m_bDriverAnswered);
-  EXPECT_EQ(sheet.m_strDeviceKey, kDeviceKey);
-  EXPECT_EQ(sheet.m_strRegistryPath, kDeviceKey);
-  EXPECT_EQ(sheet.m_dwMemorySize, 8u << 20);
-  EXPECT_EQ(sheet.m_DriverInfo.VendorId(), 0x3D3Du);
+  EXPECT_TRUE(sheet.State().m_bDriverAnswered);
+  EXPECT_EQ(sheet.State().m_strDeviceKey, kDeviceKey);
+  EXPECT_EQ(sheet.State().m_strRegistryPath, kDeviceKey);
+  EXPECT_EQ(sheet.State().m_dwMemorySize, 8u << 20);
+  EXPECT_EQ(sheet.State().m_DriverInfo.VendorId(), 0x3D3Du);
   EXPECT_EQ(Pages(sheet), (std::vector<const win::CPropertyPage*>{&sheet.m_pageAbout, &sheet.m_pageSettings,
                                                                    &sheet.m_page3D}));
   EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageSettings);
   EXPECT_EQ(Remembered(*seams.registry, "InstalledCard").second, "<no key>");
-  EXPECT_EQ(sheet.m_strOpenGL, kNotProbed);
+  EXPECT_EQ(sheet.State().m_strOpenGL, kNotProbed);
   EXPECT_EQ(sheet.ExitStatus(), kExitOk);
 }
 
 TEST_F(SheetStartup, ABoardNameIsRememberedWithTheSettingsKeyByteForByte) {
   Seams seams = Board("kite,noanswer");
   CMyPropertySheet sheet(PanelCommandLine("-s VexelHawk -p System\\MixedCase\\Key -n"), seams);
-  EXPECT_EQ(sheet.m_strCardName, "VEXELHAWK");
-  EXPECT_EQ(sheet.m_strRegistryPath, "System\\MixedCase\\Key");
+  EXPECT_EQ(sheet.State().m_strCardName, "VEXELHAWK");
+  EXPECT_EQ(sheet.State().m_strRegistryPath, "System\\MixedCase\\Key");
   EXPECT_EQ(Remembered(*seams.registry, "InstalledCard"), std::make_pair(kRegSz, std::string("VEXELHAWK\0", 10)));
   EXPECT_EQ(Remembered(*seams.registry, "RegistryPath"),
             std::make_pair(kRegSz, std::string("System\\MixedCase\\Key\0", 21)));
-  EXPECT_EQ(sheet.ModeCatalogue.size(), 42u);  // the VexelHawk table, not the driver's modes
+  EXPECT_EQ(sheet.State().ModeCatalogue.size(), 42u);  // the VexelHawk table, not the driver's modes
   EXPECT_EQ(sheet.GetPageCount(), 3);
   EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageSettings);
 }
@@ -83,12 +83,12 @@ TEST_F(SheetStartup, ANameWithoutPathOrAnswerStoresAnEmptyPathThatALaterRunCanno
   {
     CMyPropertySheet first(PanelCommandLine("-s foo -n"), seams);
     EXPECT_EQ(first.GetPageCount(), 3);
-    EXPECT_EQ(first.ModeCatalogue.size(), 26u);  // the driver's own list, one mode twice
+    EXPECT_EQ(first.State().ModeCatalogue.size(), 26u);  // the driver's own list, one mode twice
   }
   EXPECT_EQ(Remembered(*seams.registry, "RegistryPath"), std::make_pair(kRegSz, std::string("\0", 1)));
   CMyPropertySheet later(PanelCommandLine("-n"), seams);
-  EXPECT_EQ(later.m_strCardName, "FOO");
-  EXPECT_EQ(later.m_strRegistryPath, "");
+  EXPECT_EQ(later.State().m_strCardName, "FOO");
+  EXPECT_EQ(later.State().m_strRegistryPath, "");
   EXPECT_EQ(Pages(later), (std::vector<const win::CPropertyPage*>{&later.m_pageAbout}));
   EXPECT_EQ(later.GetActivePage(), &later.m_pageAbout);
 }
@@ -96,9 +96,9 @@ TEST_F(SheetStartup, ANameWithoutPathOrAnswerStoresAnEmptyPathThatALaterRunCanno
 TEST_F(SheetStartup, NothingAnsweringAndNothingRememberedGivesTheAboutPageOnly) {
   Seams seams = Board("hawk,no2050");
   CMyPropertySheet sheet(PanelCommandLine("-n"), seams);
-  EXPECT_FALSE(sheet.m_bDriverAnswered);  // 2067 without 2050 does not count
-  EXPECT_EQ(sheet.m_DriverInfo.VendorId(), 0u);
-  EXPECT_EQ(sheet.m_strRegistryPath, "");
+  EXPECT_FALSE(sheet.State().m_bDriverAnswered);  // 2067 without 2050 does not count
+  EXPECT_EQ(sheet.State().m_DriverInfo.VendorId(), 0u);
+  EXPECT_EQ(sheet.State().m_strRegistryPath, "");
   EXPECT_EQ(sheet.GetPageCount(), 1);
 }
 
@@ -106,18 +106,18 @@ TEST_F(SheetStartup, WhatAnEarlierRunRememberedBringsTheThreePagesBack) {
   Seams seams = Board("kite,noanswer");
   Remember(*seams.registry, "VEXELKITE", kDeviceKey);
   CMyPropertySheet sheet(PanelCommandLine("-n"), seams);
-  EXPECT_EQ(sheet.m_strCardName, "VEXELKITE");
-  EXPECT_EQ(sheet.m_strRegistryPath, kDeviceKey);
+  EXPECT_EQ(sheet.State().m_strCardName, "VEXELKITE");
+  EXPECT_EQ(sheet.State().m_strRegistryPath, kDeviceKey);
   EXPECT_EQ(sheet.GetPageCount(), 3);
   EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageSettings);
   // The catalogue at start-up follows switch S only: the driver's modes.
-  EXPECT_EQ(sheet.ModeCatalogue.size(), 26u);
+  EXPECT_EQ(sheet.State().ModeCatalogue.size(), 26u);
 }
 
 TEST_F(SheetStartup, AQuietRunShowsOnlyTheAboutPageButStillRemembersTheBoard) {
   Seams seams = Board("hawk");
   CMyPropertySheet sheet(PanelCommandLine("-S VexelHawk -P Some\\Key -q -n"), seams);
-  EXPECT_TRUE(sheet.m_bQuiet);
+  EXPECT_TRUE(sheet.State().m_bQuiet);
   EXPECT_EQ(Pages(sheet), (std::vector<const win::CPropertyPage*>{&sheet.m_pageAbout}));
   EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageAbout);
   EXPECT_EQ(Remembered(*seams.registry, "InstalledCard").second, std::string("VEXELHAWK\0", 10));
@@ -145,10 +145,10 @@ TEST_F(SheetStartup, AFailedWriteOfThePerMakerKeyIsToldOrShowsInAQuietRunsExitSt
 TEST_F(SheetStartup, TheProbeFillsTheOpenGLTextUnlessSwitchNSaysNo) {
   Seams seams = Board("hawk");
   CMyPropertySheet probed(PanelCommandLine(""), seams);
-  EXPECT_NE(probed.m_strOpenGL, kNotProbed);
-  EXPECT_NE(probed.m_strOpenGL, "");
+  EXPECT_NE(probed.State().m_strOpenGL, kNotProbed);
+  EXPECT_NE(probed.State().m_strOpenGL, "");
   CMyPropertySheet skipped(PanelCommandLine("-nogl"), seams);
-  EXPECT_EQ(skipped.m_strOpenGL, kNotProbed);
+  EXPECT_EQ(skipped.State().m_strOpenGL, kNotProbed);
 }
 
 // Holds keys down in this thread's keyboard state, as GetKeyState sees it.
@@ -207,7 +207,7 @@ TEST_F(SheetStartup, ADisplayChangeRefillsTheCatalogueFromTheRememberedBoardAndS
   Seams seams = Board("kite,noanswer");
   Remember(*seams.registry, "VEXELHAWK", kDeviceKey);
   CMyPropertySheet sheet(PanelCommandLine("-n"), seams);
-  ASSERT_EQ(sheet.ModeCatalogue.size(), 26u);
+  ASSERT_EQ(sheet.State().ModeCatalogue.size(), 26u);
   UiDriver ui;
   DisplayMode shown{};
   const CMyPropertyPage1* active = nullptr;
@@ -218,7 +218,7 @@ TEST_F(SheetStartup, ADisplayChangeRefillsTheCatalogueFromTheRememberedBoardAndS
       // The simulated board switches and announces it to this program's windows.
       seams.display->ChangeMode({32, 800, 600, 75}, false);
     });
-    for (int tries = 0; tries < 100 && sheet.ModeCatalogue.size() != 42u; ++tries) {
+    for (int tries = 0; tries < 100 && sheet.State().ModeCatalogue.size() != 42u; ++tries) {
       driver.OnUi([] {});
       ::Sleep(50);
     }
@@ -230,8 +230,8 @@ TEST_F(SheetStartup, ADisplayChangeRefillsTheCatalogueFromTheRememberedBoardAndS
   });
   sheet.DoModal();
   ui.Join();
-  EXPECT_EQ(sheet.ModeCatalogue.size(), 42u);
-  EXPECT_EQ(sheet.ModeCatalogue.front(), VexelHawkModes[0]);
+  EXPECT_EQ(sheet.State().ModeCatalogue.size(), 42u);
+  EXPECT_EQ(sheet.State().ModeCatalogue.front(), VexelHawkModes[0]);
   EXPECT_EQ(active, nullptr) << "the Settings page should be active";
   EXPECT_EQ(shown, (DisplayMode{32, 800, 600, 75}));
 }

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "modes/display_mode.h"
+#include "core/display_mode.h"
 
 namespace vexel {
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace vexel {
 
@@ -14,5 +15,9 @@ struct DisplayMode {
 
     friend bool operator==(const DisplayMode&, const DisplayMode&) = default;
 };
+
+// The modes the panel offers, in the order of their source, duplicates kept:
+// first-match and last-best choices depend on that order.
+using ModeCatalogue = std::vector<DisplayMode>;
 
 }  // namespace vexel
