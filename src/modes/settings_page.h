@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/app_settings.h"
 #include "core/display_mode.h"
 #include "store/page_context.h"
 #include "win/combo_box.h"
@@ -28,7 +29,12 @@ class CMyPropertyPage2 : public win::CPropertyPage {
   // Shows the sample strip for the current depth.
   void DrawColorSample();
 
+  // The mode every control shows; the apply step stores and sets it.
   DisplayMode m_CurrentMode{};
+  // An application preset's options, taken over from the application list;
+  // meaningful only while m_bAppSettingsPending is set, and stored on apply.
+  AppSettings m_AppSettings;
+  bool m_bAppSettingsPending = false;
   std::vector<int32_t> DesktopAreaWidths;
 
  protected:
