@@ -1,5 +1,7 @@
 #include "app/property_sheet.h"
 
+#include <optional>
+
 #include "info/gl_api.h"
 #include "info/ogl_info.h"
 #include "info/opengl_probe.h"
@@ -115,7 +117,7 @@ void CMyPropertySheet::ChoosePages() {
     StorePerMakerKey();
   } else if (!m_state.m_bDriverAnswered) {
     PerMakerValues remembered{m_state.m_strCardName, m_state.m_strRegistryPath};
-    ReadPerMakerKey(*m_seams.registry, OwnPerMakerKeyPath(), remembered);
+    if (const auto keyPath = OwnPerMakerKeyPath()) ReadPerMakerKey(*m_seams.registry, *keyPath, remembered);
     m_state.m_strCardName = remembered.CardName;
     m_state.m_strRegistryPath = remembered.RegistryPath;
     identified = !m_state.m_strCardName.empty() && !m_state.m_strRegistryPath.empty();
@@ -133,10 +135,15 @@ void CMyPropertySheet::AddPagesShown(bool identified) {
 }
 
 void CMyPropertySheet::StorePerMakerKey() {
-  const std::string keyPath = OwnPerMakerKeyPath();
+  const std::optional<std::string> keyPath = OwnPerMakerKeyPath();
+  if (!keyPath) {
+    // Without the program's own name and version there is no key to store under.
+    ReportStoreFailure("its key, since the program's version information could not be read", ERROR_RESOURCE_TYPE_NOT_FOUND);
+    return;
+  }
   const long status =
-      WritePerMakerKey(*m_seams.registry, keyPath, {m_state.m_strCardName, m_state.m_strRegistryPath});
-  if (status != kOk) ReportStoreFailure("HKEY_LOCAL_MACHINE\\" + keyPath, status);
+      WritePerMakerKey(*m_seams.registry, *keyPath, {m_state.m_strCardName, m_state.m_strRegistryPath});
+  if (status != kOk) ReportStoreFailure("HKEY_LOCAL_MACHINE\\" + *keyPath, status);
 }
 
 // A value the panel could not store is never silent: the user is told, and

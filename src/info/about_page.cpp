@@ -50,7 +50,7 @@ void CMyPropertyPage1::GatherAndExport() {
 
 void CMyPropertyPage1::GetVersionInfo() {
   m_strRelease = kRelease;
-  const VersionResource resource(OwnModuleFile());
+  const VersionResource resource = VersionResource::Own();
   const std::pair<const char*, std::string*> entries[] = {
       {"LegalCopyright", &m_strLegal},
       {"FileVersion", &m_strVersion},

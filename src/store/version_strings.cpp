@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include <cwchar>
 #include <vector>
 
 #include "store/key_paths.h"
@@ -10,40 +10,12 @@
 namespace vexel {
 namespace {
 
-constexpr char StringBlock[] = "\\StringFileInfo\\000004B0\\";
+constexpr wchar_t StringBlock[] = L"\\StringFileInfo\\000004B0\\";
 
-}  // namespace
-
-VersionResource::VersionResource(const std::string& moduleFile) {
-    DWORD ignored = 0;
-    const DWORD size = ::GetFileVersionInfoSizeA(moduleFile.c_str(), &ignored);
-    if (size == 0) {
-        return;
-    }
-    block_.assign(size, '\0');
-    if (!::GetFileVersionInfoA(moduleFile.c_str(), 0, size, block_.data())) {
-        block_.clear();
-    }
-}
-
-std::optional<std::string> VersionResource::String(std::string_view entry) const {
-    if (block_.empty()) {
-        return std::nullopt;
-    }
-    const std::string query = StringBlock + std::string(entry);
-    char* text = nullptr;
-    UINT length = 0;
-    if (!::VerQueryValueA(block_.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) || !text) {
-        return std::nullopt;
-    }
-    // The length may or may not count the terminating NUL.
-    return std::string(text, ::strnlen(text, length));
-}
-
-std::string OwnModuleFile() {
-    std::string path(MAX_PATH + 1, '\0');
+std::wstring OwnModuleFile() {
+    std::wstring path(MAX_PATH + 1, L'\0');
     for (;;) {
-        const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
             return path;
@@ -52,9 +24,64 @@ std::string OwnModuleFile() {
     }
 }
 
-std::string OwnPerMakerKeyPath() {
-    const VersionResource own(OwnModuleFile());
-    return PerMakerKeyPath(own.String("InternalName").value_or(""), own.String("FileVersion").value_or(""));
+std::wstring Wide(std::string_view text) {
+    std::wstring wide(text.size(), L'\0');
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                             static_cast<int>(wide.size()));
+    wide.resize(static_cast<size_t>(length > 0 ? length : 0));
+    return wide;
+}
+
+std::string Ansi(std::wstring_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string ansi(static_cast<size_t>(size > 0 ? size : 0), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), size, nullptr,
+                          nullptr);
+    return ansi;
+}
+
+}  // namespace
+
+VersionResource VersionResource::Own() { return VersionResource(OwnModuleFile()); }
+
+VersionResource::VersionResource(const std::wstring& moduleFile) {
+    DWORD ignored = 0;
+    const DWORD size = ::GetFileVersionInfoSizeW(moduleFile.c_str(), &ignored);
+    if (size == 0) {
+        return;
+    }
+    block_.assign(size, '\0');
+    if (!::GetFileVersionInfoW(moduleFile.c_str(), 0, size, block_.data())) {
+        block_.clear();
+    }
+}
+
+std::optional<std::string> VersionResource::String(std::string_view entry) const {
+    if (block_.empty()) {
+        return std::nullopt;
+    }
+    const std::wstring query = StringBlock + Wide(entry);
+    wchar_t* text = nullptr;
+    UINT length = 0;
+    if (!::VerQueryValueW(block_.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) || !text) {
+        return std::nullopt;
+    }
+    // The length may or may not count the terminating NUL.
+    return Ansi(std::wstring_view(text, ::wcsnlen(text, length)));
+}
+
+std::optional<std::string> OwnPerMakerKeyPath() {
+    const VersionResource own = VersionResource::Own();
+    const std::optional<std::string> internalName = own.String("InternalName");
+    const std::optional<std::string> fileVersion = own.String("FileVersion");
+    if (!internalName || !fileVersion || internalName->empty() || fileVersion->empty()) {
+        return std::nullopt;
+    }
+    return PerMakerKeyPath(*internalName, *fileVersion);
 }
 
 }  // namespace vexel

@@ -10,21 +10,23 @@ namespace vexel {
 // A module's version resource, read once for any number of string queries.
 class VersionResource {
 public:
-    explicit VersionResource(const std::string& moduleFile);
+    // The version resource of the file this program runs from. Its path is
+    // taken in UTF-16: a folder name outside the ANSI code page would come
+    // back with '?' in a narrow path, and the file would not be found.
+    static VersionResource Own();
+    explicit VersionResource(const std::wstring& moduleFile);
 
-    // An entry of string block "000004B0", or nothing when the module or the
-    // entry has none.
+    // An entry of string block "000004B0" in the ANSI code page, or nothing
+    // when the module or the entry has none.
     std::optional<std::string> String(std::string_view entry) const;
 
 private:
     std::vector<char> block_;
 };
 
-// The file this program runs from.
-std::string OwnModuleFile();
-
 // The per-maker key "SOFTWARE\Vexelworks\<InternalName>\<FileVersion>", from
-// the program's own version resource.
-std::string OwnPerMakerKeyPath();
+// the program's own version resource, or nothing when either entry cannot be
+// had: a key built from empty parts would land in another key.
+std::optional<std::string> OwnPerMakerKeyPath();
 
 }  // namespace vexel

@@ -120,7 +120,7 @@ TEST_F(AboutPage, DoesNothingUntilFirstShownThenShowsTheProgramAndTheBoard) {
   EXPECT_EQ(shown.info,
             "vexel3d.sys - 1.1\nvexel3d.dll - 2.3\n1024x768\n15\n60\nVexelHawk\n8MB\n"
             "Not Retrieved: -nogl specified\nGLINT 300SX + GLINT Delta\nTI TVP3026");
-  const VersionResource own(OwnModuleFile());
+  const VersionResource own = VersionResource::Own();
   EXPECT_EQ(shown.version, "3.3");
   EXPECT_EQ(shown.legal, own.String("LegalCopyright").value_or("<none>"));
   EXPECT_NE(shown.legal, "");

@@ -33,7 +33,7 @@ class SheetStartup : public SimulatedBoardTest {
   // The per-maker key's value exactly as stored: type and bytes.
   static std::pair<uint32_t, std::string> Remembered(Registry& registry, const char* name) {
     RegKey key;
-    if (registry.OpenKey(Hive::LocalMachine, OwnPerMakerKeyPath(), key) != kOk) return {0, "<no key>"};
+    if (registry.OpenKey(Hive::LocalMachine, OwnPerMakerKeyPath().value_or(""), key) != kOk) return {0, "<no key>"};
     uint32_t type = 0;
     uint32_t size = 0;
     if (key.QueryValue(name, &type, nullptr, &size) != kOk) return {0, "<no value>"};
@@ -43,7 +43,7 @@ class SheetStartup : public SimulatedBoardTest {
   }
   static void Remember(Registry& registry, const std::string& card, const std::string& path) {
     RegKey key;
-    ASSERT_EQ(registry.CreateKey(Hive::LocalMachine, OwnPerMakerKeyPath(), key), kOk);
+    ASSERT_EQ(registry.CreateKey(Hive::LocalMachine, OwnPerMakerKeyPath().value_or(""), key), kOk);
     WriteText(key, "InstalledCard", card);
     WriteText(key, "RegistryPath", path);
   }
@@ -126,7 +126,7 @@ TEST_F(SheetStartup, AQuietRunShowsOnlyTheAboutPageButStillRemembersTheBoard) {
 TEST_F(SheetStartup, AFailedWriteOfThePerMakerKeyIsToldOrShowsInAQuietRunsExitStatus) {
   Seams seams = Board("hawk");
   auto refusing = std::make_shared<MemoryRegistry>();
-  refusing->DenyWrites(Hive::LocalMachine, OwnPerMakerKeyPath());
+  refusing->DenyWrites(Hive::LocalMachine, OwnPerMakerKeyPath().value_or(""));
   seams.registry = refusing;
   CMyPropertySheet quiet(PanelCommandLine("-s VexelKite -q -n"), seams);
   EXPECT_EQ(quiet.ExitStatus(), kExitPerMakerKeyFailed);
@@ -136,7 +136,7 @@ TEST_F(SheetStartup, AFailedWriteOfThePerMakerKeyIsToldOrShowsInAQuietRunsExitSt
   ui.Start([&](UiDriver& driver) { told = driver.AnswerMessageBox(); });
   CMyPropertySheet shown(PanelCommandLine("-s VexelKite -n"), seams);
   ui.Join();
-  EXPECT_NE(told.find("could not be stored under HKEY_LOCAL_MACHINE\\" + OwnPerMakerKeyPath()), std::string::npos)
+  EXPECT_NE(told.find("could not be stored under HKEY_LOCAL_MACHINE\\" + OwnPerMakerKeyPath().value_or("")), std::string::npos)
       << told;
   EXPECT_EQ(shown.ExitStatus(), kExitPerMakerKeyFailed);
   EXPECT_EQ(shown.GetPageCount(), 3);

@@ -11,6 +11,7 @@
 #include "store/value_names.h"
 #include "store/version_strings.h"
 #include "support/process.h"
+#include "support/program.h"
 #include "support/registry_root.h"
 
 namespace vexel {
@@ -48,27 +49,28 @@ TEST(FindDeviceKeyOnWine, ReturnsTheKeyThatTheDeviceMapNamesAndItOpens) {
 }
 
 TEST(VersionStrings, NameThePerMakerKeyFromTheProgramsOwnResource) {
-  EXPECT_EQ("VEXELPANEL", VersionResource(OwnModuleFile()).String("InternalName").value_or(""));
-  EXPECT_EQ("3.3", VersionResource(OwnModuleFile()).String("FileVersion").value_or(""));
-  EXPECT_EQ("SOFTWARE\\Vexelworks\\VEXELPANEL\\3.3", OwnPerMakerKeyPath());
+  EXPECT_EQ("VEXELPANEL", VersionResource::Own().String("InternalName").value_or(""));
+  EXPECT_EQ("3.3", VersionResource::Own().String("FileVersion").value_or(""));
+  EXPECT_EQ("SOFTWARE\\Vexelworks\\VEXELPANEL\\3.3", OwnPerMakerKeyPath().value_or("<none>"));
 }
 
 TEST(VersionStrings, TheProgramCarriesTheSameStrings) {
-  const std::string own = OwnModuleFile();
-  const std::string program = own.substr(0, own.find_last_of('\\') + 1) + "vexelpanel.exe";
+  const std::string path = test::ProgramPath();
+  const std::wstring program(path.begin(), path.end());
   EXPECT_EQ("VEXELPANEL", VersionResource(program).String("InternalName").value_or(""));
   EXPECT_EQ("3.3", VersionResource(program).String("FileVersion").value_or(""));
 }
 
 TEST(VersionStrings, AreEmptyWhereThereAreNone) {
-  EXPECT_FALSE(VersionResource(OwnModuleFile()).String("NoSuchEntry").has_value());
-  EXPECT_FALSE(VersionResource("C:\\no\\such\\file.exe").String("InternalName").has_value());
+  EXPECT_FALSE(VersionResource::Own().String("NoSuchEntry").has_value());
+  EXPECT_FALSE(VersionResource(L"C:\\no\\such\\file.exe").String("InternalName").has_value());
 }
 
 TEST(PerMakerKeyOnWine, StoresRealTextValuesThatReadBack) {
   test::TestRegistryRoot root;
   Win32Registry registry(root.Path() + "\\Machine", root.Path() + "\\User");
-  const std::string keyPath = OwnPerMakerKeyPath();
+  const std::string keyPath = OwnPerMakerKeyPath().value_or("");
+  ASSERT_FALSE(keyPath.empty());
   ASSERT_EQ(kOk, WritePerMakerKey(registry, keyPath, {"VEXELHAWK", ""}));
 
   const std::string command = "reg query \"" + root.RegToolPath("Machine\\" + keyPath) + "\"";

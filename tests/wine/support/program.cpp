@@ -36,6 +36,14 @@ std::vector<char> EnvironmentWith(const std::vector<std::string>& extra) {
   return block;
 }
 
+std::wstring Wide(const std::string& text) {
+  std::wstring wide(text.size(), L'\0');
+  const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                           static_cast<int>(wide.size()));
+  wide.resize(static_cast<size_t>(length > 0 ? length : 0));
+  return wide;
+}
+
 struct WindowSearch {
   DWORD processId;
   const std::string* caption;
@@ -56,12 +64,17 @@ BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM data) {
 
 }  // namespace
 
-RunningProgram::RunningProgram(const std::string& arguments, const std::vector<std::string>& environment) {
-  std::string commandLine = "\"" + ProgramPath() + "\" " + arguments;
+RunningProgram::RunningProgram(const std::string& arguments, const std::vector<std::string>& environment)
+    : RunningProgram(Wide(ProgramPath()), arguments, environment) {}
+
+RunningProgram::RunningProgram(const std::wstring& program, const std::string& arguments,
+                               const std::vector<std::string>& environment) {
+  std::wstring commandLine = L"\"" + program + L"\" " + Wide(arguments);
   std::vector<char> block = EnvironmentWith(environment);
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
-  if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, block.data(), nullptr, &startup,
+  // Without CREATE_UNICODE_ENVIRONMENT the block stays in the ANSI code page.
+  if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, block.data(), nullptr, &startup,
                         &m_process)) {
     m_process = {};
   }

@@ -31,6 +31,9 @@ class RunningProgram {
  public:
   // `environment` holds extra NAME=value pairs added to the test's own.
   explicit RunningProgram(const std::string& arguments, const std::vector<std::string>& environment = {});
+  // Another copy of the program, named in UTF-16 so that any folder name works.
+  RunningProgram(const std::wstring& program, const std::string& arguments,
+                 const std::vector<std::string>& environment = {});
   ~RunningProgram();
   RunningProgram(const RunningProgram&) = delete;
   RunningProgram& operator=(const RunningProgram&) = delete;
