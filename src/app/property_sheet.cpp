@@ -169,9 +169,13 @@ bool CMyPropertySheet::OnWndMsg(const win::Msg& msg, LRESULT& result) {
 
 LRESULT CMyPropertySheet::OnActivate(const win::Msg& msg) {
   const LRESULT result = Default(msg);
+  SetIcons();
+  return result;
+}
+
+void CMyPropertySheet::SetIcons() {
   SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
   SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-  return result;
 }
 
 LRESULT CMyPropertySheet::OnMouseActivate(const win::Msg& msg) {

@@ -52,6 +52,8 @@ class CMyPropertySheet : public win::CPropertySheet {
 
  protected:
   bool OnWndMsg(const win::Msg& msg, LRESULT& result) override;
+  // The icons from the first moment the sheet is shown.
+  void OnSheetInitialized() override { SetIcons(); }
 
  private:
   PageContext MakePageContext();
@@ -63,6 +65,7 @@ class CMyPropertySheet : public win::CPropertySheet {
   void StorePerMakerKey();
   void ReportStoreFailure(const std::string& what, long status);
   void ReportWriteFailures();
+  void SetIcons();
 
   static const win::MsgEntry<CMyPropertySheet> kMessageMap[];
   LRESULT OnActivate(const win::Msg& msg);

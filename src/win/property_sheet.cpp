@@ -94,6 +94,7 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM) {
     sheet->Attach(hwnd);
     ::SetPropA(hwnd, kObjectProperty, sheet);
     ::SetWindowSubclass(hwnd, &CPropertySheet::SheetProc, kSubclassId, reinterpret_cast<DWORD_PTR>(sheet));
+    sheet->OnSheetInitialized();
   }
   return 0;
 }

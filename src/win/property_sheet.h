@@ -40,6 +40,9 @@ class CPropertySheet : public CWnd {
  protected:
   // The default processing of a message the class's map has seen first.
   LRESULT Default(const Msg& msg) const;
+  // The sheet's window exists, not yet shown; the class's map sees its
+  // messages from here on (the platform may activate it before that).
+  virtual void OnSheetInitialized() {}
 
  private:
   static int CALLBACK SheetCallback(HWND hwnd, UINT message, LPARAM lParam);

@@ -158,6 +158,30 @@ void HoldKeys(std::initializer_list<int> keys) {
   ::SetKeyboardState(state);
 }
 
+// Under Wine the common controls activate the sheet before its messages reach
+// the class, so the icons cannot wait for the first WM_ACTIVATE.
+TEST_F(SheetStartup, TheSheetCarriesItsIconFromTheMomentItIsShown) {
+  Seams seams = Board("hawk");
+  CMyPropertySheet sheet(PanelCommandLine("-n"), seams);
+  UiDriver ui;
+  HICON big = nullptr;
+  HICON small = nullptr;
+  ui.Start([&](UiDriver& driver) {
+    HWND hwnd = driver.WaitForWindow("VexelPanel");
+    ASSERT_NE(hwnd, nullptr);
+    driver.OnUi([&] {
+      big = reinterpret_cast<HICON>(::SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0));
+      small = reinterpret_cast<HICON>(::SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0));
+    });
+    sheet.PressButton(PSBTN_CANCEL);
+  });
+  sheet.DoModal();
+  ui.Join();
+  EXPECT_NE(sheet.m_hIcon, nullptr);
+  EXPECT_EQ(big, sheet.m_hIcon);
+  EXPECT_EQ(small, sheet.m_hIcon);
+}
+
 TEST_F(SheetStartup, ShiftAndCtrlOnAMouseActivationAddTheAdvancedPageOnce) {
   Seams seams = Board("hawk");
   CMyPropertySheet sheet(PanelCommandLine("-n"), seams);
