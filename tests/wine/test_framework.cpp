@@ -36,6 +36,7 @@ class FieldsDialog : public win::CDialog {
   int32_t m_nCheck = 1;
   int32_t m_nRadio = 1;
   int m_nPressed = 0;
+  int m_nRadioClicks = 0;
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override {
@@ -50,11 +51,13 @@ class FieldsDialog : public win::CDialog {
 
  private:
   void OnPressed() { ++m_nPressed; }
+  void OnRadioClicked() { ++m_nRadioClicks; }
   static const MsgEntry<FieldsDialog> kMessageMap[];
 };
 
 const MsgEntry<FieldsDialog> FieldsDialog::kMessageMap[] = {
     win::OnCommand(BN_CLICKED, IDC_TEST_BUTTON, &FieldsDialog::OnPressed),
+    win::OnCommandRange(BN_CLICKED, IDC_TEST_RADIO1, IDC_TEST_RADIO2, &FieldsDialog::OnRadioClicked),
 };
 
 bool FieldsDialog::OnWndMsg(const Msg& msg, LRESULT& result) {
@@ -92,6 +95,7 @@ TEST(DialogFramework, DataExchangeShowsMembersAndValidatesEachField) {
       EXPECT_EQ(::IsDlgButtonChecked(hwnd, IDC_TEST_RADIO2), BST_CHECKED);
       Click(hwnd, IDC_TEST_BUTTON);
       Click(hwnd, IDC_TEST_BUTTON);
+      for (int id : {IDC_TEST_CHECK, IDC_TEST_RADIO1, IDC_TEST_RADIO2}) Click(hwnd, id);
     });
     messages.push_back(TryOk(driver, hwnd, "12x", "3", "4"));
     HWND focus = driver.FocusWhenSettled();
@@ -118,6 +122,7 @@ TEST(DialogFramework, DataExchangeShowsMembersAndValidatesEachField) {
   EXPECT_EQ(dialog.m_nUnsigned, 4294967295u);
   EXPECT_EQ(dialog.m_nRange, 10);
   EXPECT_EQ(dialog.m_nPressed, 2);
+  EXPECT_EQ(dialog.m_nRadioClicks, 2) << "one range entry for both radios, none for the check box";
 }
 
 // A page that records what the sheet asked of it.
@@ -181,6 +186,28 @@ TEST(PropertySheetFramework, PagesAreCreatedWhenFirstShownAndApplyFollowsModifie
   ui.Join();
   // Every page that has a window applies, in tab order.
   EXPECT_EQ(f.log, (std::vector<std::string>{"init beta", "init alpha", "apply alpha", "apply beta"}));
+}
+
+TEST(PropertySheetFramework, ThePagesOwnControlUpdatesDoNotEnableApply) {
+  SheetFixture f;
+  UiDriver ui;
+  std::vector<bool> enabled;
+  ui.Start([&](UiDriver& driver) {
+    ASSERT_NE(driver.WaitForWindow("Framework Sheet"), nullptr);
+    driver.OnUi([&] {
+      {
+        win::CPropertyPage::ProgramUpdate update(f.alpha);
+        f.alpha.SetModified();
+        enabled.push_back(f.ApplyEnabled());
+      }
+      f.alpha.SetModified();
+      enabled.push_back(f.ApplyEnabled());
+    });
+    driver.OnUi([&] { f.sheet.PressButton(PSBTN_CANCEL); });
+  });
+  f.sheet.DoModal();
+  ui.Join();
+  EXPECT_EQ(enabled, (std::vector<bool>{false, true}));
 }
 
 TEST(PropertySheetFramework, PageAddedWhileRunningBecomesTheLastTabWithoutActivation) {
