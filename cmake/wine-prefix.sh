@@ -55,7 +55,8 @@ server_running() {
 up() {
   local mode=$1 stamp wanted session
   settings "$mode" >/dev/null || return 2
-  exec 9>"$build/wine-prefix.lock"
+  # One lock per prefix: setting up the desktop prefix must not hold up a test.
+  exec 9>"$WINEPREFIX.lock"
   flock 9
   if [ ! -f "$WINEPREFIX/.vexel-ready" ]; then
     rm -rf "$WINEPREFIX"
