@@ -1,6 +1,16 @@
 #!/usr/bin/env bash
-# Makes the build tree's private Wine prefix once and keeps one wineserver up
-# for the whole test run ("up"), or stops that server ("down").
+# Makes a private Wine prefix once and keeps one wineserver up for a whole run
+# ("up"), or stops that server ("down"). "up" is cheap once the prefix is set
+# up and its server runs for the current X display, so callers may repeat it.
+#
+# How windows meet the X server is part of the prefix's settings:
+#   unmanaged  (default, the tests) Wine places and activates its windows
+#              itself. Without this, on a display without a window manager,
+#              Wine waits about 2 s for each shown top-level window.
+#   desktop    as unmanaged, inside Wine's 640x480 virtual desktop, which
+#              draws the window frames (tools/run-panel without a display).
+#   managed    Wine's default: a person's window manager places the windows.
+#
 # Wine's background services inherit the first wine call's output, so every
 # call here writes to a log file, never to the caller's pipes.
 set -u
@@ -9,8 +19,44 @@ export WINEPREFIX=${VEXEL_WINEPREFIX:-$build/wineprefix}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 log=$build/wine-prefix.log
 
+settings() {
+  local managed=N desktop=-
+  case $1 in
+    unmanaged) ;;
+    desktop) desktop='"Default"' ;;
+    managed) managed=Y ;;
+    *) echo "wine-prefix: unknown window mode '$1'" >&2; return 2 ;;
+  esac
+  cat <<EOF
+REGEDIT4
+
+[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
+"ShowCrashDialog"=dword:00000000
+
+[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]
+"Managed"="$managed"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
+"Desktop"=$desktop
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
+"Default"="640x480"
+EOF
+}
+
+# Whether the prefix's wineserver runs: the one process that works in a
+# directory named after the prefix's device and inode, as Wine names it.
+server_running() {
+  local device inode
+  read -r device inode < <(stat -L -c '%d %i' "$WINEPREFIX")
+  find /proc/[0-9]*/cwd -maxdepth 0 -lname "*/$(printf 'server-%x-%x' "$device" "$inode")" 2>/dev/null | grep -q .
+}
+
 up() {
-  exec 9>"$build/wine-prefix.lock"
+  local mode=$1 stamp wanted session
+  settings "$mode" >/dev/null || return 2
+  # One lock per prefix: setting up the desktop prefix must not hold up a test.
+  exec 9>"$WINEPREFIX.lock"
   flock 9
   if [ ! -f "$WINEPREFIX/.vexel-ready" ]; then
     rm -rf "$WINEPREFIX"
@@ -18,24 +64,41 @@ up() {
     wineserver -w
     # The real bitmap MS Sans Serif gives classic dialog units and stable layouts.
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>>"$log"
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >>"$log" 2>&1 </dev/null
-    wineserver -w
     touch "$WINEPREFIX/.vexel-ready"
   fi
-  # A persistent server keeps later starts fast.
-  wineserver -p >>"$log" 2>&1 </dev/null
-  wine cmd /c exit >>"$log" 2>&1 </dev/null
+  # The stamp names the settings in place, so a change of them is applied once.
+  wanted="window mode $mode"
+  stamp=$(cat "$WINEPREFIX/.vexel-ready")
+  if [ "$stamp" != "$wanted" ]; then
+    # Settings are read when a process starts: apply them with no server up.
+    wineserver -k >>"$log" 2>&1; wineserver -w >>"$log" 2>&1
+    settings "$mode" >"$WINEPREFIX/drive_c/vexel-settings.reg"
+    wine reg import 'C:\vexel-settings.reg' >>"$log" 2>&1 </dev/null || { flock -u 9; return 1; }
+    wineserver -w
+    echo "$wanted" >"$WINEPREFIX/.vexel-ready"
+  fi
+  # One session per X server: xvfb-run gives each run a display and a fresh
+  # authority file, and services started for an earlier one are gone with it.
+  session="${DISPLAY:-} ${XAUTHORITY:-}"
+  if [ "$(cat "$WINEPREFIX/.vexel-session" 2>/dev/null)" != "$session" ] || ! server_running; then
+    wineserver -k >>"$log" 2>&1; wineserver -w >>"$log" 2>&1
+    # A persistent server, with the services started here, keeps later starts fast.
+    wineserver -p >>"$log" 2>&1 </dev/null
+    wine cmd /c exit >>"$log" 2>&1 </dev/null
+    echo "$session" >"$WINEPREFIX/.vexel-session"
+  fi
   flock -u 9
 }
 
 down() {
   wineserver -k >>"$log" 2>&1
   wineserver -w >>"$log" 2>&1
+  rm -f "$WINEPREFIX/.vexel-session"
   return 0
 }
 
 case "${1:-up}" in
-  up) up ;;
+  up) up "${2:-unmanaged}" ;;
   down) down ;;
-  *) echo "usage: $0 up|down" >&2; exit 2 ;;
+  *) echo "usage: $0 up [unmanaged|desktop|managed] | down" >&2; exit 2 ;;
 esac

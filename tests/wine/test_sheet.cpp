@@ -13,6 +13,7 @@
 #include "platform/memory_registry.h"
 #include "platform/simulated_board_config.h"
 #include "store/version_strings.h"
+#include "support/message_boxes.h"
 #include "support/simulated_board_test.h"
 #include "support/ui_driver.h"
 
@@ -242,10 +243,12 @@ TEST_F(SheetStartup, ADisplayChangeRefillsTheCatalogueFromTheRememberedBoardAndS
       // The simulated board switches and announces it to this program's windows.
       seams.display->ChangeMode({32, 800, 600, 75}, false);
     });
-    for (int tries = 0; tries < 100 && sheet.State().ModeCatalogue.size() != 42u; ++tries) {
-      driver.OnUi([] {});
-      ::Sleep(50);
-    }
+    // The catalogue is the UI thread's: read it there.
+    PollUntil(std::chrono::seconds(10), [&] {
+      std::size_t size = 0;
+      driver.OnUi([&] { size = sheet.State().ModeCatalogue.size(); });
+      return size == 42u;
+    });
     driver.OnUi([&] {
       shown = sheet.m_pageSettings.m_CurrentMode;
       active = sheet.GetActivePage() == &sheet.m_pageSettings ? nullptr : &sheet.m_pageAbout;

@@ -1,5 +1,7 @@
 #include "support/ui_driver.h"
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include "support/message_boxes.h"
@@ -34,6 +36,16 @@ HWND FindMessageBox(DWORD thread) {
   return nullptr;
 }
 
+// The button that backs out of a window: Cancel, or for a message box without
+// one its No or OK.
+int CancelButton(HWND hwnd) {
+  if (!IsMessageBox(hwnd)) return IDCANCEL;
+  for (int id : {IDCANCEL, IDNO, IDOK}) {
+    if (::GetDlgItem(hwnd, id)) return id;
+  }
+  return IDCANCEL;
+}
+
 }  // namespace
 
 std::string ChildText(HWND parent, int id) { return win::WindowText(::GetDlgItem(parent, id)); }
@@ -53,7 +65,25 @@ UiDriver::~UiDriver() {
 }
 
 void UiDriver::Start(std::function<void(UiDriver&)> script) {
-  m_script = std::thread([this, script = std::move(script)] { script(*this); });
+  m_script = std::thread([this, script = std::move(script)] {
+    script(*this);
+    if (::testing::Test::HasFailure() && !CloseWhatIsOpen(std::chrono::seconds(10))) {
+      ADD_FAILURE() << "the failed test's windows did not close";
+    }
+  });
+}
+
+bool UiDriver::CloseWhatIsOpen(std::chrono::milliseconds timeout) const {
+  // A modal window disables its owner, so only the innermost ones take input.
+  return PollUntil(timeout, [&] {
+    bool open = false;
+    for (HWND hwnd : TopLevelWindows(m_uiThread)) {
+      if (!::IsWindowVisible(hwnd)) continue;
+      open = true;
+      if (::IsWindowEnabled(hwnd)) ::PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(CancelButton(hwnd), BN_CLICKED), 0);
+    }
+    return !open;
+  });
 }
 
 void UiDriver::Join() {

@@ -21,6 +21,10 @@ class UiDriver {
   UiDriver& operator=(const UiDriver&) = delete;
 
   // Starts the script on its own thread; the UI thread then enters its modal loop.
+  // When the test has failed by the time the script ends (an assertion that
+  // returned from the script early, say), the driver closes every window
+  // still open on the UI thread, so the modal loop ends and the test fails at
+  // once instead of hanging until its time limit.
   void Start(std::function<void(UiDriver&)> script);
   // Waits for the script to end (call after the modal loop returned).
   void Join();
@@ -44,6 +48,9 @@ class UiDriver {
 
  private:
   static LRESULT CALLBACK InvokerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // Cancels the UI thread's open windows, innermost first; false if some are
+  // still open after the time-out.
+  bool CloseWhatIsOpen(std::chrono::milliseconds timeout) const;
 
   DWORD m_uiThread;
   HWND m_invoker;
