@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "modes/mode_apply.h"
 #include "modes/mode_texts.h"
 #include "resource.h"
 #include "win/data_exchange.h"
@@ -50,6 +51,12 @@ void CMyPropertyPage2::DoDataExchange(win::CDataExchange* pDX) {
   win::DDX_Control(pDX, IDC_SETTINGS_DESKTOP_AREA, m_desktopArea);
   win::DDX_Control(pDX, IDC_SETTINGS_COLOR, m_color);
   win::DDX_Control(pDX, IDC_SETTINGS_REFRESH, m_refresh);
+}
+
+BOOL CMyPropertyPage2::OnApply() {
+  const AppSettings* pending = m_bAppSettingsPending ? &m_AppSettings : nullptr;
+  return ApplyDisplayMode(m_context, {m_CurrentMode, pending, m_hWnd, GetSheetWindow()},
+                          [this] { return CPropertyPage::OnApply(); });
 }
 
 void CMyPropertyPage2::ShowCurrentMode() {

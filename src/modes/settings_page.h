@@ -39,6 +39,7 @@ class CMyPropertyPage2 : public win::CPropertyPage {
 
  protected:
   void DoDataExchange(win::CDataExchange* pDX) override;
+  BOOL OnApply() override;
 
  private:
   void ShowDesktopAreaPosition() const;

@@ -1,0 +1,72 @@
+#include "modes/apply_steps.h"
+
+#include "store/default_settings.h"
+#include "store/key_paths.h"
+#include "store/settings_key.h"
+#include "store/value_names.h"
+
+namespace vexel {
+namespace {
+
+// Systems before this major version must restart for a mode change.
+constexpr std::uint32_t kLiveSwitchMajorVersion = 4;
+
+bool ListsAndAccepts(Display& display, const DisplayMode& mode) {
+  DisplayMode listed;
+  for (std::uint32_t number = 0; display.EnumMode(number, listed); ++number) {
+    // All four fields must be equal, the refresh included. Compared before
+    // the test, which asks the driver and may be slow.
+    if (listed == mode && display.ChangeMode(listed, true) == kDispChangeSuccessful) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool DefaultModeNeedsStoring(const DisplayMode& stored, const DisplayMode& chosen, std::string_view cardName) {
+  return !cardName.empty() || stored != chosen;
+}
+
+bool StoreDefaultMode(Registry& registry, std::string_view settingsKeyPath, const DisplayMode& mode,
+                      WriteFailures& failures) {
+  // A missing profile copy is the normal way to the settings key, not a failure.
+  SettingsKey key(registry, ProfileKeyPath(settingsKeyPath));
+  if (!key.IsOpen()) key = SettingsKey(registry, settingsKeyPath);
+  if (!key.IsOpen()) {
+    failures.KeyNotOpened(settingsKeyPath, key.OpenStatus());
+    return false;
+  }
+  for (const ModeValueName& value : kDefaultSettingsValues) {
+    key.WriteDword(value.name, static_cast<std::uint32_t>(mode.*value.field), failures);
+  }
+  return true;
+}
+
+bool StoreAppSettings(Registry& registry, std::string_view settingsKeyPath, const AppSettings& settings,
+                      WriteFailures& failures) {
+  SettingsKey key(registry, settingsKeyPath);
+  if (!key.IsOpen()) {
+    failures.KeyNotOpened(settingsKeyPath, key.OpenStatus());
+    return false;
+  }
+  key.WriteTextWithoutNul(names::ApplicationName, settings.Name ? settings.Name : "", failures);
+  const auto dword = [](std::int32_t value) { return static_cast<std::uint32_t>(value); };
+  key.WriteDword(names::NumberOfDmaSubBuffers, dword(settings.NumberOfDmaSubBuffers), failures);
+  key.WriteDword(names::UseFastClear, dword(settings.UseFastClear), failures);
+  key.WriteDword(names::SupportSoftimage, dword(settings.SupportSoftimage), failures);
+  key.WriteDword(names::DisableMipMaps, dword(settings.DisableMipMaps), failures);
+  key.WriteDword(names::SupportSoftimage351, dword(settings.SupportSoftimage351), failures);
+  return true;
+}
+
+bool SwitchDisplayMode(Display& display, const DisplayMode& mode) {
+  const VersionInfo version = display.Version();
+  if (!ListsAndAccepts(display, mode)) return false;
+  display.BroadcastDisplayChange(0, mode.PelsWidth, mode.PelsHeight);
+  if (display.ChangeMode(mode, false) != kDispChangeSuccessful) return false;
+  if (version.majorVersion < kLiveSwitchMajorVersion) return false;
+  display.BroadcastDisplayChange(static_cast<std::uint32_t>(mode.BitsPerPel), mode.PelsWidth, mode.PelsHeight);
+  return true;
+}
+
+}  // namespace vexel
