@@ -223,11 +223,10 @@ class ModeApply : public SimulatedBoardTest {
     EXPECT_TRUE(PollUntil(std::chrono::seconds(20), [&] { return !::IsWindow(prompt); }));
   }
 
-  // The sheet disables Apply once every page has applied; what the apply
-  // posted (the display changes) is then handled before the page is read.
-  void AwaitApplied(UiDriver& driver, HWND sheetWindow, CMyPropertySheet& sheet) {
-    HWND apply = ::GetDlgItem(sheetWindow, kApplyNowId);
-    EXPECT_TRUE(PollUntil(std::chrono::seconds(20), [&] { return !::IsWindowEnabled(apply); }));
+  // Everything the press posted runs here, on the UI thread: the apply
+  // itself and then the display changes it announced. (A switch leaves Apply
+  // enabled again: showing the new mode marks the Settings page modified.)
+  void AwaitApplied(UiDriver& driver, HWND, CMyPropertySheet& sheet) {
     driver.OnUi([&] {
       MSG message;
       while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
@@ -315,6 +314,7 @@ TEST_F(ModeApply, AProfileCopyTakesTheModeAndTheSettingsKeyKeepsItsOwn) {
 
 TEST_F(ModeApply, APresetIsStoredExactlyOnEveryApplyAndDontRestartKeepsIt) {
   MakeProfileKey();
+  display->RejectedInTest = kStartup;  // no switch can settle it: the prompt
   std::vector<std::vector<Stored>> afterEach;
   // After the first apply the values go, as another tool might remove them.
   const auto removeName = [&] {
@@ -335,6 +335,14 @@ TEST_F(ModeApply, APresetIsStoredExactlyOnEveryApplyAndDontRestartKeepsIt) {
   EXPECT_EQ(seen.promptIcon, ::LoadIconA(nullptr, IDI_EXCLAMATION));
   EXPECT_NEAR(seen.promptMiddle.x, seen.sheetMiddle.x, 1);
   EXPECT_NEAR(seen.promptMiddle.y, seen.sheetMiddle.y, 1);
+}
+
+// Setting the mode reloads the driver, which then takes the preset's values too.
+TEST_F(ModeApply, APresetWhoseModeTheDriverSetsAsksNothing) {
+  Run("", {kStartup, kProEngineer}, PSBTN_APPLYNOW, {0});
+  EXPECT_EQ(PresetValuesIn(kDeviceKey), kProEngineerValues);
+  EXPECT_EQ(display->Calls, (std::vector<std::string>{"announce 0 1024x768", "set 15/1024x768@60",
+                                                      "announce 15 1024x768"}));
 }
 
 TEST_F(ModeApply, AModeListedTwiceIsSetFromItsFirstListing) {
@@ -393,7 +401,7 @@ TEST_F(ModeApply, EveryWriteThatFailsIsToldInOneMessageAndTheApplyCompletes) {
   refusing->DenyWrites(Hive::LocalMachine, "Refusing\\Key");
   seams.registry = refusing;
   const std::vector<std::string> told =
-      Run("-p Refusing\\Key", {kChosen, kProEngineer}, PSBTN_APPLYNOW, {IDC_RESTART_LATER}, 1);
+      Run("-p Refusing\\Key", {kChosen, kProEngineer}, PSBTN_APPLYNOW, {0}, 1);
   ASSERT_EQ(told.size(), 1u);
   for (const char* name : {names::DefaultXResolution, names::DefaultVRefresh, names::ApplicationName,
                            names::SupportSoftimage351}) {
