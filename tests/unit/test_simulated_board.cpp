@@ -8,7 +8,7 @@
 #include "mode_test_support.h"
 #include "modes/mode_tables.h"
 #include "platform/memory_registry.h"
-#include "platform/simulated_board.h"
+#include "sim/simulated_board.h"
 #include "store/driver_store.h"
 #include "store/key_paths.h"
 #include "store/value_names.h"

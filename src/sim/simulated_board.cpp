@@ -1,18 +1,24 @@
-#include "platform/simulated_board.h"
+#include "sim/simulated_board.h"
 
 #include <algorithm>
 #include <ranges>
 
+#include "core/driver_info_reply.h"
 #include "modes/mode_tables.h"
 #include "core/little_endian.h"
-#include "platform/utf16_text.h"
-#include "store/driver_info.h"
+#include "sim/utf16_text.h"
 
 namespace vexel {
 
 namespace {
 
 constexpr char kDisplayDriverVersion[] = "2.3";
+
+// The driver's private escapes: its version text and its information reply.
+constexpr std::int32_t kVersionEscape = 2050;
+constexpr std::int32_t kInfoEscape = 2067;
+// The PCI vendor of the board's rendering chip.
+constexpr std::uint32_t kChipVendorId = 0x3D3D;
 
 constexpr int kEscapeDone = 1;
 constexpr int kEscapeFailed = -1;
@@ -66,12 +72,12 @@ int SimulatedBoard::Escape(std::int32_t code, std::span<const std::uint8_t> inpu
     return supported ? kEscapeDone : 0;
   }
   if (!Supports(code)) return 0;
-  return code == DriverVersionEscape ? AnswerVersion(output) : AnswerInfo(output);
+  return code == kVersionEscape ? AnswerVersion(output) : AnswerInfo(output);
 }
 
 bool SimulatedBoard::Supports(std::int32_t escape) const {
-  if (escape == DriverVersionEscape) return config_.escapes == EscapeSupport::Both;
-  if (escape == DriverInfoEscape) return config_.escapes != EscapeSupport::None;
+  if (escape == kVersionEscape) return config_.escapes == EscapeSupport::Both;
+  if (escape == kInfoEscape) return config_.escapes != EscapeSupport::None;
   return false;
 }
 
@@ -86,7 +92,7 @@ int SimulatedBoard::AnswerInfo(std::span<std::uint8_t> output) const {
   if (output.size() < DriverInfoReply::Size) return kEscapeFailed;
   const std::span<std::uint8_t> reply = output.first(DriverInfoReply::Size);
   std::ranges::fill(reply, std::uint8_t{0});
-  WriteLittleEndian32(reply, DriverInfoReply::VendorIdOffset, SupportedVendorId);
+  WriteLittleEndian32(reply, DriverInfoReply::VendorIdOffset, kChipVendorId);
   WriteLittleEndian32(reply, DriverInfoReply::BoardModelOffset, config_.model == BoardModel::VexelHawk ? 1 : 0);
   WriteLittleEndian32(reply, DriverInfoReply::LocalBufferSizeOffset, config_.memoryMegabytes << 20);
   WriteLittleEndian32(reply, DriverInfoReply::LocalBufferWidthOffset, config_.localBufferBits);
