@@ -1,12 +1,11 @@
 #include "sim/simulated_board.h"
 
 #include <algorithm>
-#include <ranges>
 
 #include "core/driver_info_reply.h"
-#include "modes/mode_tables.h"
 #include "core/little_endian.h"
 #include "sim/utf16_text.h"
+#include "sim/board_modes.h"
 
 namespace vexel {
 
@@ -23,15 +22,10 @@ constexpr std::uint32_t kChipVendorId = 0x3D3D;
 constexpr int kEscapeDone = 1;
 constexpr int kEscapeFailed = -1;
 
-// The board's table as its driver lists it: grouped by depth, and with the
-// start-up mode listed a second time at the end, as drivers list some modes
-// twice.
+// The board's modes as its driver lists them, with the start-up mode listed
+// a second time at the end, as drivers list some modes twice.
 std::vector<DisplayMode> DriverModes(BoardModel model) {
-  const std::span<const DisplayMode> table =
-      model == BoardModel::VexelHawk ? std::span<const DisplayMode>(VexelHawkModes)
-                                     : std::span<const DisplayMode>(VexelKiteModes);
-  std::vector<DisplayMode> modes(table.begin(), table.end() - 1);
-  std::ranges::stable_sort(modes, {}, &DisplayMode::BitsPerPel);
+  std::vector<DisplayMode> modes = BoardModes(model);
   modes.push_back(SimulatedBoard::kStartupMode);
   return modes;
 }
