@@ -4,8 +4,8 @@
 
 #include "core/driver_info_reply.h"
 #include "core/little_endian.h"
-#include "sim/utf16_text.h"
 #include "sim/board_modes.h"
+#include "sim/utf16_text.h"
 
 namespace vexel {
 
