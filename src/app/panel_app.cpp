@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/property_sheet.h"
+#include "sim/simulated_seams.h"
 
 namespace vexel {
 
@@ -14,7 +15,7 @@ bool CVexelPanelApp::InitInstance() {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&controls);
 
-  auto sheet = std::make_unique<CMyPropertySheet>();
+  auto sheet = std::make_unique<CMyPropertySheet>(MakeSeams());
   sheet->DoModal();
   m_exitCode = sheet->ExitStatus();
   sheet.reset();

@@ -56,7 +56,8 @@ const win::MsgEntry<CMyPropertySheet> CMyPropertySheet::kMessageMap[] = {
     win::OnCommandMessage(BN_CLICKED, kApplyNowId, &CMyPropertySheet::OnApplyButton),
 };
 
-CMyPropertySheet::CMyPropertySheet(HWND parent) : CMyPropertySheet(ProcessCommandLine(), MakeSeams(), parent) {}
+CMyPropertySheet::CMyPropertySheet(Seams seams, HWND parent)
+    : CMyPropertySheet(ProcessCommandLine(), std::move(seams), parent) {}
 
 CMyPropertySheet::CMyPropertySheet(const CommandLineText& commandLine, Seams seams, HWND parent)
     : CPropertySheet(win::LoadResourceString(IDS_APP_CAPTION), parent, 0),

@@ -22,8 +22,8 @@ namespace vexel {
 
 class CMyPropertySheet : public win::CPropertySheet {
  public:
-  // Production start-up: the process's command line and MakeSeams().
-  explicit CMyPropertySheet(HWND parent = nullptr);
+  // Production start-up: the process's command line and the given seams.
+  explicit CMyPropertySheet(Seams seams, HWND parent = nullptr);
   // Start-up on the given command line and seams.
   CMyPropertySheet(const CommandLineText& commandLine, Seams seams, HWND parent = nullptr);
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/simulated_board_config.h"
+#include "sim/simulated_board_config.h"
 
 namespace vexel {
 namespace {

@@ -12,8 +12,8 @@
 
 #include "core/exit_status.h"
 #include "app/property_sheet.h"
-#include "platform/simulated_board_config.h"
 #include "platform/win32_registry.h"
+#include "sim/simulated_board_config.h"
 #include "resource.h"
 #include "store/value_names.h"
 #include "store/version_strings.h"

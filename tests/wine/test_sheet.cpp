@@ -11,7 +11,7 @@
 #include "app/property_sheet.h"
 #include "modes/mode_tables.h"
 #include "platform/memory_registry.h"
-#include "platform/simulated_board_config.h"
+#include "sim/simulated_board_config.h"
 #include "store/version_strings.h"
 #include "support/message_boxes.h"
 #include "support/simulated_board_test.h"

@@ -10,11 +10,12 @@
 #include <utility>
 #include <vector>
 
+#include "core/ascii_case.h"
 #include "modes/mode_catalogue.h"
 #include "modes/mode_choices.h"
 #include "platform/gdi_display.h"
-#include "platform/seams.h"
-#include "platform/simulated_display.h"
+#include "sim/simulated_display.h"
+#include "sim/simulated_seams.h"
 #include "store/driver_store.h"
 #include "store/key_paths.h"
 #include "store/value_names.h"
@@ -82,16 +83,19 @@ class SimulateVariable {
 class SimulatedSeams : public test::SimulatedBoardTest {
  protected:
 
-  // Whether `reg query` shows the value with this type and data.
+  // Whether `reg query` shows the value with this type and data. The tool
+  // shows the name as the board spelt it, which need not be the panel's
+  // case, so the line is compared without regard to case.
   bool RegToolShows(std::string_view key, std::string_view name, std::string_view type,
                     std::string_view data) const {
     const std::string command = "reg query \"" + root.RegToolPath("Machine\\" + std::string(key)) +
                                 "\" /v \"" + std::string(name) + "\"";
     const test::ProcessResult result = test::RunProcess(command, 60000);
-    const std::string line =
-        "    " + std::string(name) + "    " + std::string(type) + "    " + std::string(data) + "\r\n";
-    EXPECT_NE(std::string::npos, result.output.find(line)) << command << "\n" << result.output;
-    return result.output.find(line) != std::string::npos;
+    const std::string line = AsciiLowerCased(
+        "    " + std::string(name) + "    " + std::string(type) + "    " + std::string(data) + "\r\n");
+    const bool shown = AsciiLowerCased(result.output).find(line) != std::string::npos;
+    EXPECT_TRUE(shown) << command << "\n" << result.output;
+    return shown;
   }
 };
 

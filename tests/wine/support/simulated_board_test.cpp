@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/simulated_board_config.h"
+#include "sim/simulated_seams.h"
 
 namespace vexel::test {
 

@@ -1,4 +1,4 @@
-#include "platform/simulated_display.h"
+#include "sim/simulated_display.h"
 
 #include "platform/display_change.h"
 #include "platform/gdi_display.h"

@@ -8,8 +8,8 @@
 
 #include "core/display_mode.h"
 #include "platform/display.h"
-#include "platform/simulated_board_config.h"
-#include "platform/simulated_miniport.h"
+#include "sim/simulated_board_config.h"
+#include "sim/simulated_miniport.h"
 
 namespace vexel {
 

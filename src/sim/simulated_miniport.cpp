@@ -1,28 +1,61 @@
-#include "platform/simulated_miniport.h"
+#include "sim/simulated_miniport.h"
 
 #include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "platform/utf16_text.h"
-#include "store/default_settings.h"
-#include "store/key_paths.h"
-#include "store/value_names.h"
+#include "sim/utf16_text.h"
 
 namespace vexel {
 
 namespace {
 
+// The keys the miniport writes to or reads from, below the machine root,
+// spelt as the miniport and the system spell them.
+constexpr char kDeviceMapKey[] = "HARDWARE\\DEVICEMAP\\VIDEO";
+constexpr char kServiceKey[] = "System\\CurrentControlSet\\Services\\Vexel3D";
+constexpr char kDeviceKey[] = "System\\CurrentControlSet\\Services\\Vexel3D\\Device0";
+// The current hardware profile's copy of the device key, whose values
+// override the device key's at start-up.
+constexpr char kProfileDeviceKey[] =
+    "SYSTEM\\CurrentControlSet\\Hardware Profiles\\Current\\System\\CurrentControlSet\\Services\\"
+    "Vexel3D\\Device0";
 // Kept in the simulated machine's volatile hardware tree, where a running
 // system's state lives until the next start.
 constexpr char kRunningModeKey[] = "HARDWARE\\VexelPanel Simulator\\RunningMode";
-constexpr char kDeviceKey[] = "System\\CurrentControlSet\\Services\\Vexel3D\\Device0";
-constexpr char kMachinePrefix[] = "\\REGISTRY\\Machine\\";
+
+// The device map's value names the device key by its kernel object path.
+constexpr char kVideo0[] = "\\Device\\Video0";
+constexpr char kMachineObjectPath[] = "\\REGISTRY\\Machine\\";
+
+constexpr char kImagePathName[] = "ImagePath";
 constexpr char kImagePath[] = "\\SystemRoot\\System32\\drivers\\vexel3d.sys";
+constexpr char kInstalledDriversName[] = "InstalledDisplayDrivers";
 constexpr char kDisplayDriver[] = "vexel3d";
+
+constexpr char kAdapterStringName[] = "HardwareInformation.AdapterString";
+constexpr char kChipTypeName[] = "HardwareInformation.ChipType";
+constexpr char kDacTypeName[] = "HardwareInformation.DacType";
+constexpr char kDriverVersionName[] = "HardwareInformation.DriverVersion";
+constexpr char kMemorySizeName[] = "HardwareInformation.MemorySize";
+constexpr char kLocalBufferLengthName[] = "HardwareInformation.LocalbufferLengthBytes";
+constexpr char kLocalBufferBitsName[] = "HardwareInformation.LocalbufferBitsPerPel";
 constexpr char kDacName[] = "TI TVP3026";
 constexpr char kMiniportVersion[] = "1.1";
+
+// A double word that holds one field of a display mode.
+struct ModeValueName {
+  const char* name;
+  std::int32_t DisplayMode::*field;
+};
+
+constexpr std::array<ModeValueName, 4> kDefaultSettingsValues = {{
+    {"DefaultSettings.XResolution", &DisplayMode::PelsWidth},
+    {"DefaultSettings.YResolution", &DisplayMode::PelsHeight},
+    {"DefaultSettings.BitsPerPel", &DisplayMode::BitsPerPel},
+    {"DefaultSettings.VRefresh", &DisplayMode::DisplayFrequency},
+}};
 
 constexpr std::array<ModeValueName, 4> kRunningValues = {{
     {"XResolution", &DisplayMode::PelsWidth},
@@ -78,31 +111,31 @@ void SimulatedMiniport::Publish(const DisplayMode& startupMode) {
 
 void SimulatedMiniport::PublishDeviceMap() {
   RegKey key;
-  registry_->CreateKey(Hive::LocalMachine, names::DeviceMapKey, key);
-  WriteText(key, names::DeviceVideo0, std::string(kMachinePrefix) + kDeviceKey);
+  registry_->CreateKey(Hive::LocalMachine, kDeviceMapKey, key);
+  WriteText(key, kVideo0, std::string(kMachineObjectPath) + kDeviceKey);
 }
 
 void SimulatedMiniport::PublishServiceKey() {
   RegKey key;
-  registry_->CreateKey(Hive::LocalMachine, ServiceKeyPath(kDeviceKey), key);
+  registry_->CreateKey(Hive::LocalMachine, kServiceKey, key);
   const std::string_view path = kImagePath;
-  WriteBytes(key, names::ImagePath, kRegExpandSz,
+  WriteBytes(key, kImagePathName, kRegExpandSz,
              std::span(reinterpret_cast<const std::uint8_t*>(kImagePath), path.size() + 1));
 }
 
 void SimulatedMiniport::PublishDeviceKey(const DisplayMode& startupMode) {
   RegKey key;
   registry_->CreateKey(Hive::LocalMachine, kDeviceKey, key);
-  WriteBytes(key, names::InstalledDisplayDrivers, kRegMultiSz, MultiString(kDisplayDriver));
-  WriteBytes(key, names::AdapterString, kRegBinary, Utf16LeWithNul(AdapterName(config_.model)));
-  WriteBytes(key, names::ChipType, kRegBinary, Utf16LeWithNul(ChipName(config_.model)));
-  WriteBytes(key, names::DacType, kRegBinary, Utf16LeWithNul(kDacName));
-  WriteBytes(key, names::DriverVersion, kRegBinary, Utf16LeWithNul(kMiniportVersion));
+  WriteBytes(key, kInstalledDriversName, kRegMultiSz, MultiString(kDisplayDriver));
+  WriteBytes(key, kAdapterStringName, kRegBinary, Utf16LeWithNul(AdapterName(config_.model)));
+  WriteBytes(key, kChipTypeName, kRegBinary, Utf16LeWithNul(ChipName(config_.model)));
+  WriteBytes(key, kDacTypeName, kRegBinary, Utf16LeWithNul(kDacName));
+  WriteBytes(key, kDriverVersionName, kRegBinary, Utf16LeWithNul(kMiniportVersion));
   const std::uint32_t memoryBytes = config_.memoryMegabytes << 20;
-  WriteDword(key, names::MemorySize, memoryBytes);
+  WriteDword(key, kMemorySizeName, memoryBytes);
   // The local buffer is as large as the frame buffer.
-  WriteDword(key, names::LocalbufferLengthBytes, memoryBytes);
-  WriteDword(key, names::LocalbufferBitsPerPel, config_.localBufferBits);
+  WriteDword(key, kLocalBufferLengthName, memoryBytes);
+  WriteDword(key, kLocalBufferBitsName, config_.localBufferBits);
   for (const ModeValueName& value : kDefaultSettingsValues) {
     if (!HasValue(key, value.name)) WriteDword(key, value.name, DwordOf(startupMode, value));
   }
@@ -111,10 +144,12 @@ void SimulatedMiniport::PublishDeviceKey(const DisplayMode& startupMode) {
 DisplayMode SimulatedMiniport::StartupMode() const {
   RegKey profileKey;
   RegKey deviceKey;
-  registry_->OpenKey(Hive::LocalMachine, ProfileKeyPath(kDeviceKey), profileKey);
+  registry_->OpenKey(Hive::LocalMachine, kProfileDeviceKey, profileKey);
   registry_->OpenKey(Hive::LocalMachine, kDeviceKey, deviceKey);
   DisplayMode mode;
-  ReadDefaultSettings(profileKey, deviceKey, mode);
+  for (const ModeValueName& value : kDefaultSettingsValues) {
+    if (!ReadModeValue(profileKey, value, mode)) ReadModeValue(deviceKey, value, mode);
+  }
   return mode;
 }
 

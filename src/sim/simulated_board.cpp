@@ -1,12 +1,11 @@
-#include "platform/simulated_board.h"
+#include "sim/simulated_board.h"
 
 #include <algorithm>
-#include <ranges>
 
-#include "modes/mode_tables.h"
+#include "core/driver_info_reply.h"
 #include "core/little_endian.h"
-#include "platform/utf16_text.h"
-#include "store/driver_info.h"
+#include "sim/board_modes.h"
+#include "sim/utf16_text.h"
 
 namespace vexel {
 
@@ -14,18 +13,19 @@ namespace {
 
 constexpr char kDisplayDriverVersion[] = "2.3";
 
+// The driver's private escapes: its version text and its information reply.
+constexpr std::int32_t kVersionEscape = 2050;
+constexpr std::int32_t kInfoEscape = 2067;
+// The PCI vendor of the board's rendering chip.
+constexpr std::uint32_t kChipVendorId = 0x3D3D;
+
 constexpr int kEscapeDone = 1;
 constexpr int kEscapeFailed = -1;
 
-// The board's table as its driver lists it: grouped by depth, and with the
-// start-up mode listed a second time at the end, as drivers list some modes
-// twice.
+// The board's modes as its driver lists them, with the start-up mode listed
+// a second time at the end, as drivers list some modes twice.
 std::vector<DisplayMode> DriverModes(BoardModel model) {
-  const std::span<const DisplayMode> table =
-      model == BoardModel::VexelHawk ? std::span<const DisplayMode>(VexelHawkModes)
-                                     : std::span<const DisplayMode>(VexelKiteModes);
-  std::vector<DisplayMode> modes(table.begin(), table.end() - 1);
-  std::ranges::stable_sort(modes, {}, &DisplayMode::BitsPerPel);
+  std::vector<DisplayMode> modes = BoardModes(model);
   modes.push_back(SimulatedBoard::kStartupMode);
   return modes;
 }
@@ -66,12 +66,12 @@ int SimulatedBoard::Escape(std::int32_t code, std::span<const std::uint8_t> inpu
     return supported ? kEscapeDone : 0;
   }
   if (!Supports(code)) return 0;
-  return code == DriverVersionEscape ? AnswerVersion(output) : AnswerInfo(output);
+  return code == kVersionEscape ? AnswerVersion(output) : AnswerInfo(output);
 }
 
 bool SimulatedBoard::Supports(std::int32_t escape) const {
-  if (escape == DriverVersionEscape) return config_.escapes == EscapeSupport::Both;
-  if (escape == DriverInfoEscape) return config_.escapes != EscapeSupport::None;
+  if (escape == kVersionEscape) return config_.escapes == EscapeSupport::Both;
+  if (escape == kInfoEscape) return config_.escapes != EscapeSupport::None;
   return false;
 }
 
@@ -86,7 +86,7 @@ int SimulatedBoard::AnswerInfo(std::span<std::uint8_t> output) const {
   if (output.size() < DriverInfoReply::Size) return kEscapeFailed;
   const std::span<std::uint8_t> reply = output.first(DriverInfoReply::Size);
   std::ranges::fill(reply, std::uint8_t{0});
-  WriteLittleEndian32(reply, DriverInfoReply::VendorIdOffset, SupportedVendorId);
+  WriteLittleEndian32(reply, DriverInfoReply::VendorIdOffset, kChipVendorId);
   WriteLittleEndian32(reply, DriverInfoReply::BoardModelOffset, config_.model == BoardModel::VexelHawk ? 1 : 0);
   WriteLittleEndian32(reply, DriverInfoReply::LocalBufferSizeOffset, config_.memoryMegabytes << 20);
   WriteLittleEndian32(reply, DriverInfoReply::LocalBufferWidthOffset, config_.localBufferBits);

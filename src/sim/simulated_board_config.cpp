@@ -1,4 +1,4 @@
-#include "platform/simulated_board_config.h"
+#include "sim/simulated_board_config.h"
 
 #include <charconv>
 #include <optional>

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "platform/display.h"
-#include "platform/simulated_board.h"
+#include "sim/simulated_board.h"
 
 namespace vexel {
 

@@ -1,4 +1,4 @@
-#include "platform/utf16_text.h"
+#include "sim/utf16_text.h"
 
 namespace vexel {
 

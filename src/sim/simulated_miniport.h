@@ -5,7 +5,7 @@
 
 #include "core/display_mode.h"
 #include "platform/registry.h"
-#include "platform/simulated_board_config.h"
+#include "sim/simulated_board_config.h"
 
 namespace vexel {
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "platform/simulated_board.h"
 #include "platform/system_restart.h"
+#include "sim/simulated_board.h"
 
 namespace vexel {
 
