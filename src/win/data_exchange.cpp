@@ -29,7 +29,7 @@ void CDataExchange::Fail(const std::string& message) {
 }
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
-  if (!control.GetSafeHwnd()) control.Attach(pDX->PrepareCtrl(id));
+  if (!control.GetSafeHwnd()) pDX->m_pDlgWnd->BindControl(control, pDX->PrepareCtrl(id));
 }
 
 void DDX_Text(CDataExchange* pDX, int id, std::string& value) {
@@ -88,9 +88,18 @@ void DDX_Radio(CDataExchange* pDX, int id, int32_t& value) {
   }
 }
 
-void DDV_MinMaxInt(CDataExchange* pDX, int32_t value, int32_t minimum, int32_t maximum) {
+template <class Number>
+void CheckRange(CDataExchange* pDX, Number value, Number minimum, Number maximum) {
   if (!pDX->m_bSaveAndValidate || (value >= minimum && value <= maximum)) return;
   pDX->Fail(FormatMessage2(kMsgEnterIntegerBetween, std::to_string(minimum), std::to_string(maximum)));
+}
+
+void DDV_MinMaxInt(CDataExchange* pDX, int32_t value, int32_t minimum, int32_t maximum) {
+  CheckRange(pDX, value, minimum, maximum);
+}
+
+void DDV_MinMaxUInt(CDataExchange* pDX, uint32_t value, uint32_t minimum, uint32_t maximum) {
+  CheckRange(pDX, value, minimum, maximum);
 }
 
 }  // namespace vexel::win

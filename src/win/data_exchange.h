@@ -45,5 +45,6 @@ void DDX_Check(CDataExchange* pDX, int id, int32_t& value);
 void DDX_Radio(CDataExchange* pDX, int id, int32_t& value);
 // Validation after a DDX_Text of the same field: only when saving.
 void DDV_MinMaxInt(CDataExchange* pDX, int32_t value, int32_t minimum, int32_t maximum);
+void DDV_MinMaxUInt(CDataExchange* pDX, uint32_t value, uint32_t minimum, uint32_t maximum);
 
 }  // namespace vexel::win

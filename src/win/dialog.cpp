@@ -66,7 +66,7 @@ INT_PTR CDialog::HandleDialogMessage(const Msg& msg) {
   try {
     if (msg.message == WM_INITDIALOG) return OnInitDialog();
     LRESULT result = 0;
-    if (!OnWndMsg(msg, result)) return FALSE;
+    if (!m_boundControls.Offer(msg, result) && !OnWndMsg(msg, result)) return FALSE;
     ::SetWindowLongPtrA(msg.hwnd, DWLP_MSGRESULT, result);
     return TRUE;
   } catch (const std::exception& error) {
@@ -85,6 +85,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
   const INT_PTR handled = dialog->HandleDialogMessage({hwnd, message, wParam, lParam});
   if (message == WM_NCDESTROY) {
     ::RemovePropA(hwnd, kObjectProperty);
+    dialog->m_boundControls.DetachAll();
     dialog->Detach();
   }
   return handled;

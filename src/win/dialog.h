@@ -2,6 +2,7 @@
 // dialog procedure stores the object at WM_INITDIALOG and forwards every
 // message to virtual handlers; no exception ever crosses into user32.
 #pragma once
+#include "win/bound_controls.h"
 #include "win/wnd.h"
 
 namespace vexel::win {
@@ -22,6 +23,9 @@ class CDialog : public CWnd {
 
   UINT GetTemplateId() const { return m_nIDTemplate; }
 
+  // Binds an object to one of the dialog's controls (data exchange does it).
+  void BindControl(CWnd& control, HWND hwnd) { m_boundControls.Bind(control, hwnd); }
+
  protected:
   virtual BOOL OnInitDialog();
   virtual void DoDataExchange(CDataExchange* pDX);
@@ -40,6 +44,7 @@ class CDialog : public CWnd {
  private:
   UINT m_nIDTemplate;
   HWND m_hParent;
+  BoundControls m_boundControls;
 };
 
 // The owner a dialog gets when it is created without one: the active window

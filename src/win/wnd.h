@@ -49,6 +49,12 @@ class CWnd {
   // Handlers of the class's message map; true when the message was handled.
   virtual bool OnWndMsg(const Msg& msg, LRESULT& result);
 
+  // Run once the object is bound to a control of a dialog (win/bound_controls.h).
+  virtual void PreSubclassWindow() {}
+  // A notification of the bound control itself, offered by its dialog before
+  // the dialog's own handlers; true when handled, so the dialog never sees it.
+  virtual bool OnChildNotify(const Msg&, LRESULT&) { return false; }
+
   // Creates a window of a class registered with RegisterWindowClass for this
   // object: its messages reach OnWndMsg from WM_NCCREATE on, and the object
   // lets go of the handle when the window is gone.

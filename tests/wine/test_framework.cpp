@@ -1,6 +1,7 @@
 // The framework under the real property sheet and dialog manager: lazy page
 // creation, Apply enabling, pages added at run time, data exchange and its
-// validation messages, message maps, the worker thread and its event.
+// validation messages, message maps, notifications offered to bound controls,
+// the worker thread and its event.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -14,6 +15,7 @@
 #include "support/message_boxes.h"
 #include "support/ui_driver.h"
 #include "win/data_exchange.h"
+#include "win/edit.h"
 #include "win/event.h"
 #include "win/message_map.h"
 #include "win/property_sheet.h"
@@ -125,6 +127,79 @@ TEST(DialogFramework, DataExchangeShowsMembersAndValidatesEachField) {
   EXPECT_EQ(dialog.m_nRange, 10);
   EXPECT_EQ(dialog.m_nPressed, 2);
   EXPECT_EQ(dialog.m_nRadioClicks, 2) << "one range entry for both radios, none for the check box";
+}
+
+// An edit object that keeps its own change notification to itself.
+class SelfWatchingEdit : public win::CEdit {
+ public:
+  int m_nOwnChanges = 0;
+  bool m_bHookSawWindow = false;
+
+ protected:
+  void PreSubclassWindow() override { m_bHookSawWindow = GetSafeHwnd() != nullptr; }
+  bool OnChildNotify(const Msg& msg, LRESULT& result) override {
+    if (HIWORD(msg.wParam) != EN_CHANGE) return false;
+    ++m_nOwnChanges;
+    result = 0;
+    return true;
+  }
+};
+
+// Binds one self-watching edit and one plain edit and records the
+// notifications of both that reach its own message map.
+class ReflectingDialog : public win::CDialog {
+ public:
+  ReflectingDialog() : CDialog(IDD_TEST_FIELDS) {}
+  SelfWatchingEdit m_watching;
+  win::CEdit m_plain;
+  std::vector<std::string> m_seen;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override {
+    win::DDX_Control(pDX, IDC_TEST_INT, m_watching);
+    win::DDX_Control(pDX, IDC_TEST_UINT, m_plain);
+  }
+  bool OnWndMsg(const Msg& msg, LRESULT& result) override;
+
+ private:
+  void OnWatchingChange() { m_seen.push_back("change watching"); }
+  void OnWatchingUpdate() { m_seen.push_back("update watching"); }
+  void OnPlainChange() { m_seen.push_back("change plain"); }
+  static const MsgEntry<ReflectingDialog> kMessageMap[];
+};
+
+const MsgEntry<ReflectingDialog> ReflectingDialog::kMessageMap[] = {
+    win::OnCommand(EN_CHANGE, IDC_TEST_INT, &ReflectingDialog::OnWatchingChange),
+    win::OnCommand(EN_UPDATE, IDC_TEST_INT, &ReflectingDialog::OnWatchingUpdate),
+    win::OnCommand(EN_CHANGE, IDC_TEST_UINT, &ReflectingDialog::OnPlainChange),
+};
+
+bool ReflectingDialog::OnWndMsg(const Msg& msg, LRESULT& result) {
+  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CDialog::OnWndMsg(msg, result);
+}
+
+TEST(DialogFramework, ABoundControlGetsItsOwnNotificationsBeforeTheDialog) {
+  ReflectingDialog dialog;
+  UiDriver ui;
+  ui.Start([&](UiDriver& driver) {
+    HWND hwnd = driver.WaitForWindow("Framework Fields");
+    ASSERT_NE(hwnd, nullptr);
+    driver.OnUi([&] {
+      ::SetDlgItemTextA(hwnd, IDC_TEST_INT, "1");
+      ::SetDlgItemTextA(hwnd, IDC_TEST_UINT, "2");
+      ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+  });
+  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  ui.Join();
+  EXPECT_TRUE(dialog.m_watching.m_bHookSawWindow);
+  EXPECT_EQ(dialog.m_watching.m_nOwnChanges, 1);
+  // What the object does not handle still reaches the dialog, as does every
+  // notification of a control whose object takes none.
+  EXPECT_EQ(dialog.m_seen, (std::vector<std::string>{"update watching", "change plain"}));
+  // Gone with the dialog's window, so a later window binds them afresh.
+  EXPECT_EQ(dialog.m_watching.GetSafeHwnd(), nullptr);
+  EXPECT_EQ(dialog.m_plain.GetSafeHwnd(), nullptr);
 }
 
 // A page that records what the sheet asked of it.
