@@ -150,6 +150,10 @@ struct StoredCase {
 };
 
 TEST_F(Settings3dPage, ShowsTheStoredValuesAndAnUnchangedOkStoresAllNine) {
+  const std::vector<std::pair<std::string, uint32_t>> otherWay = {
+      {"DefaultSettings.8bppRGB", 0},     {"3DExtensions.Disable", 1},        {"3DExtensions.DisableDelta", 1},
+      {"3DExtensions.DisableStencil", 1}, {"3DExtensions.DisableAlpha", 1},   {"OpenGL.UseFastClear", 0},
+      {"3DExtensions.SupportGDIdouble", 1}, {"DoubleBuffer.Disable", 1},      {"OpenGL.DisableMipMaps", 1}};
   const StoredCase cases[] = {
       {"nothing stored", {}, "11111000", "01", Defaults()},
       {"a Disable value of 5 is not zero: unchecked, stored as 1",
@@ -162,22 +166,7 @@ TEST_F(Settings3dPage, ShowsTheStoredValuesAndAnUnchangedOkStoresAllNine) {
        "11110000",
        "01",
        With(Defaults(), {{"OpenGL.UseFastClear", 0}})},
-      {"every value the other way round",
-       {{"DefaultSettings.8bppRGB", 0},
-        {"3DExtensions.Disable", 1},
-        {"3DExtensions.DisableDelta", 1},
-        {"3DExtensions.DisableStencil", 1},
-        {"3DExtensions.DisableAlpha", 1},
-        {"OpenGL.UseFastClear", 0},
-        {"3DExtensions.SupportGDIdouble", 1},
-        {"DoubleBuffer.Disable", 1},
-        {"OpenGL.DisableMipMaps", 1}},
-       "00000111",
-       "10",
-       With(Defaults(),
-            {{"DefaultSettings.8bppRGB", 0}, {"3DExtensions.Disable", 1}, {"3DExtensions.DisableDelta", 1},
-             {"3DExtensions.DisableStencil", 1}, {"3DExtensions.DisableAlpha", 1}, {"OpenGL.UseFastClear", 0},
-             {"3DExtensions.SupportGDIdouble", 1}, {"DoubleBuffer.Disable", 1}, {"OpenGL.DisableMipMaps", 1}})},
+      {"every value the other way round", otherWay, "00000111", "10", With(Defaults(), otherWay)},
   };
   for (const StoredCase& c : cases) {
     SCOPED_TRACE(c.what);
