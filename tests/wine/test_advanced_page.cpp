@@ -450,7 +450,7 @@ TEST_P(FailedWrite, IsToldOnceAndTheApplyStillCompletes) {
       SelectAll(clock);
       Type(clock, "60");
     });
-  }, PSBTN_OK, true, std::string("-s VexelHawk -p ") + c.keyPath + " -n");
+  }, PSBTN_OK, true, std::string("-p ") + c.keyPath + " -n");
   for (const std::string& part : c.told) EXPECT_NE(told.find(part), std::string::npos) << part << " in " << told;
   EXPECT_EQ(registry->Find(Hive::LocalMachine, "Vexel\\Settings", "PhysicalAddress.Region0"),
             (StoredValue{REG_DWORD, {5, 0, 0, 0}}));

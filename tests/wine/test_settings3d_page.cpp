@@ -337,7 +337,7 @@ TEST_F(Settings3dPage, WhatCouldNotBeStoredIsToldInOneMessageBox) {
     auto refusing = std::make_shared<MemoryRegistry>();
     refusing->DenyWrites(Hive::LocalMachine, "Vexel\\Settings");
     seams.registry = refusing;
-    CMyPropertySheet sheet(PanelCommandLine(std::string("-s VexelHawk -n -p ") + c.keyPath), seams);
+    CMyPropertySheet sheet(PanelCommandLine(std::string("-n -p ") + c.keyPath), seams);
     UiDriver ui;
     std::string told;
     bool secondBox = false;

@@ -4,8 +4,11 @@
 
 namespace vexel::test {
 
+// A dialog of static texts has controls with id 0xFFFF too; only a message
+// box also has the icon control.
 bool IsMessageBox(HWND hwnd) {
-  return ClassOf(hwnd) == "#32770" && ::IsWindowVisible(hwnd) && ::GetDlgItem(hwnd, kMessageBoxTextId) != nullptr;
+  return ClassOf(hwnd) == "#32770" && ::IsWindowVisible(hwnd) && ::GetDlgItem(hwnd, kMessageBoxTextId) != nullptr &&
+         ::GetDlgItem(hwnd, kMessageBoxIconId) != nullptr;
 }
 
 std::string ClassOf(HWND hwnd) {

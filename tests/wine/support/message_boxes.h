@@ -9,6 +9,7 @@ namespace vexel::test {
 
 // The static that holds a message box's text.
 inline constexpr int kMessageBoxTextId = 0xFFFF;
+inline constexpr int kMessageBoxIconId = 1088;
 
 // A visible dialog of the message box kind.
 bool IsMessageBox(HWND hwnd);
