@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/value_name_texts.h"
+
 // Registry key and value names that the code spells itself. Names of values
 // that a page control edits come from the resources' string table instead.
 namespace vexel::names {
@@ -24,8 +26,8 @@ inline constexpr char ImagePath[] = "ImagePath";
 // The driver's start-up mode.
 inline constexpr char DefaultXResolution[] = "DefaultSettings.XResolution";
 inline constexpr char DefaultYResolution[] = "DefaultSettings.YResolution";
-inline constexpr char DefaultBitsPerPel[] = "DefaultSettings.BitsPerPel";
-inline constexpr char DefaultVRefresh[] = "DefaultSettings.VRefresh";
+inline constexpr char DefaultBitsPerPel[] = VALUE_NAME_BITS_PER_PEL;
+inline constexpr char DefaultVRefresh[] = VALUE_NAME_VREFRESH;
 
 // Under the per-maker key.
 inline constexpr char InstalledCard[] = "InstalledCard";
@@ -36,8 +38,8 @@ inline constexpr char ApplicationName[] = "OpenGL.ApplicationName";
 inline constexpr char NumberOfDmaSubBuffers[] = "Vexel3DDMA.NumberOfDMASubBuffers";
 inline constexpr char SupportSoftimage[] = "OpenGL.SupportSoftimage";
 inline constexpr char SupportSoftimage351[] = "OpenGL.SupportSoftimage351";
-inline constexpr char UseFastClear[] = "OpenGL.UseFastClear";
-inline constexpr char DisableMipMaps[] = "OpenGL.DisableMipMaps";
+inline constexpr char UseFastClear[] = VALUE_NAME_USE_FAST_CLEAR;
+inline constexpr char DisableMipMaps[] = VALUE_NAME_DISABLE_MIPMAPS;
 
 // Memory clock synthesiser parameters under the settings key.
 inline constexpr char MClkN[] = "Timing.MClkN";

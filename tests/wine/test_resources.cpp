@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "resource.h"
+#include "store/value_names.h"
 #include "support/program.h"
 #include "win/wnd.h"
 
@@ -112,6 +113,11 @@ TEST_F(ProgramResourceTest, ValueNamesComeFromOneLanguageNeutralTable) {
   EXPECT_EQ(LoadedString(program.Module(), 1027), "OpenGL.UseFastClear");
   EXPECT_EQ(LoadedString(program.Module(), 1078), "OpenGL.DisableMipMaps");
   EXPECT_EQ(LoadedString(program.Module(), 1043), "Vexel3DTiming.ClockSpeed");
+  // The names the code also spells are the same text, defined once.
+  EXPECT_EQ(LoadedString(program.Module(), 1007), names::DefaultBitsPerPel);
+  EXPECT_EQ(LoadedString(program.Module(), 1010), names::DefaultVRefresh);
+  EXPECT_EQ(LoadedString(program.Module(), 1027), names::UseFastClear);
+  EXPECT_EQ(LoadedString(program.Module(), 1078), names::DisableMipMaps);
   // Each string bundle of value names exists in the neutral language only, so
   // every user interface language finds the same names.
   for (UINT id : {1007u, 1022u, 1027u, 1043u, 1055u, 1066u, 1078u}) {
