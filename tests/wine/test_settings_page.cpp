@@ -102,8 +102,9 @@ HWND OpenDialog(const UiDriver& ui, HWND page, int button, const std::string& ca
   return ui.WaitForWindow(caption);
 }
 
+// Gone, not just hidden: its modal loop has ended and its handler goes on.
 bool Closes(HWND dialog) {
-  return PollUntil(std::chrono::seconds(10), [&] { return !::IsWindowVisible(dialog); });
+  return PollUntil(std::chrono::seconds(10), [&] { return !::IsWindow(dialog); });
 }
 
 // A key typed into the window that has the focus.
@@ -254,10 +255,12 @@ TEST_F(SettingsPage, TheCardQuestionDecidesWhetherTheAdapterTypeChanges) {
     View before, after;
     std::vector<std::string> texts;
     Run(sheet, [&](const UiDriver& ui, CMyPropertySheet&, HWND page) {
-      ui.OnUi([&] {
-        before = Look(page);
-        ::SendDlgItemMessageA(page, IDC_SETTINGS_ADAPTER_TYPE, CB_SETCURSEL, 0, 0);
+      // The mark reaches the sheet once the page's window is known to it.
+      PollUntil(std::chrono::seconds(5), [&] {
+        ui.OnUi([&] { before = Look(page); });
+        return before.modified;
       });
+      ui.OnUi([&] { ::SendDlgItemMessageA(page, IDC_SETTINGS_ADAPTER_TYPE, CB_SETCURSEL, 0, 0); });
       ::PostMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_SETTINGS_ADAPTER_TYPE, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(::GetDlgItem(page, IDC_SETTINGS_ADAPTER_TYPE)));
       HWND question = ui.WaitForWindow(CardCaption());
