@@ -95,7 +95,7 @@ void CMyPropertyPage2::DoDataExchange(win::CDataExchange* pDX) {
 }
 
 BOOL CMyPropertyPage2::OnInitDialog() {
-  UpdateData(false);
+  CPropertyPage::OnInitDialog();
   RebuildModeControls();
   PreselectAdapterType();
   const SheetState& state = m_context.state;
