@@ -1,5 +1,6 @@
 #include "modes/apply_steps.h"
 
+#include "options/application_presets.h"
 #include "store/default_settings.h"
 #include "store/key_paths.h"
 #include "store/settings_key.h"
@@ -42,20 +43,14 @@ bool StoreDefaultMode(Registry& registry, std::string_view settingsKeyPath, cons
   return true;
 }
 
-bool StoreAppSettings(Registry& registry, std::string_view settingsKeyPath, const AppSettings& settings,
-                      WriteFailures& failures) {
+bool StorePendingPreset(Registry& registry, std::string_view settingsKeyPath, const AppSettings& settings,
+                        WriteFailures& failures) {
   SettingsKey key(registry, settingsKeyPath);
   if (!key.IsOpen()) {
     failures.KeyNotOpened(settingsKeyPath, key.OpenStatus());
     return false;
   }
-  key.WriteTextWithoutNul(names::ApplicationName, settings.Name ? settings.Name : "", failures);
-  const auto dword = [](std::int32_t value) { return static_cast<std::uint32_t>(value); };
-  key.WriteDword(names::NumberOfDmaSubBuffers, dword(settings.NumberOfDmaSubBuffers), failures);
-  key.WriteDword(names::UseFastClear, dword(settings.UseFastClear), failures);
-  key.WriteDword(names::SupportSoftimage, dword(settings.SupportSoftimage), failures);
-  key.WriteDword(names::DisableMipMaps, dword(settings.DisableMipMaps), failures);
-  key.WriteDword(names::SupportSoftimage351, dword(settings.SupportSoftimage351), failures);
+  StoreAppSettings(key, settings, failures);
   return true;
 }
 

@@ -26,8 +26,8 @@ bool StoreDefaultMode(Registry& registry, std::string_view settingsKeyPath, cons
 // Writes the preset's name without its NUL and its five values to the
 // settings key, never to the profile copy. When the key does not open
 // nothing is written, it is reported and the result is false.
-bool StoreAppSettings(Registry& registry, std::string_view settingsKeyPath, const AppSettings& settings,
-                      WriteFailures& failures);
+bool StorePendingPreset(Registry& registry, std::string_view settingsKeyPath, const AppSettings& settings,
+                        WriteFailures& failures);
 
 // Switches the running display to the first listed mode equal to `mode` in
 // all four fields that the driver accepts in a test, announcing the change

@@ -1,13 +1,17 @@
 // CMyPropertyPage2: the "Settings" page (dialog 105). It keeps one current
 // mode, and every control shows a view of it.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "core/app_settings.h"
 #include "core/display_mode.h"
 #include "store/page_context.h"
+#include "win/animate_ctrl.h"
 #include "win/combo_box.h"
+#include "win/gdi.h"
+#include "win/message_map.h"
 #include "win/property_page.h"
 #include "win/scroll_bar.h"
 #include "win/static_ctrl.h"
@@ -17,12 +21,14 @@ namespace vexel {
 class CMyPropertyPage2 : public win::CPropertyPage {
  public:
   explicit CMyPropertyPage2(PageContext context);
-  ~CMyPropertyPage2() override;
 
   // After a display change: reads the current mode again and shows it.
   bool TakeDisplayChange() override;
   void ShowDisplayChange() override { ShowCurrentMode(); }
 
+  // Refills the colour and refresh choices and the desktop areas from the
+  // catalogue and shows the current desktop area; marks nothing modified.
+  void RebuildModeControls();
   // Shows the current mode in every control, draws the colour sample and
   // marks the page modified.
   void ShowCurrentMode();
@@ -40,18 +46,40 @@ class CMyPropertyPage2 : public win::CPropertyPage {
  protected:
   void DoDataExchange(win::CDataExchange* pDX) override;
   BOOL OnApply() override;
+  BOOL OnInitDialog() override;
+  bool OnWndMsg(const win::Msg& msg, LRESULT& result) override;
 
  private:
+  static const win::MsgEntry<CMyPropertyPage2> kMessageMap[];
+  void OnListAllModes();
+  void OnListApplications();
+  void OnColorChanged();
+  void OnRefreshChanged();
+  void OnAdapterTypeChanged();
+  LRESULT OnHScroll(const win::Msg& msg);
+  LRESULT OnPaint(const win::Msg& msg);
+  LRESULT OnMarkModified(const win::Msg& msg);
+
+  void PreselectAdapterType();
+  void AddModeChoices();
   void ShowDesktopAreaPosition() const;
+  bool AskCardMismatch() const;
+  HBITMAP SampleBitmap(UINT id);
 
   PageContext m_context;
 
   win::CStatic m_colorSample;
+  win::CStatic m_desktopAreaText;
   win::CScrollBar m_desktopArea;
+  win::CComboBox m_adapterType;
   win::CComboBox m_color;
   win::CComboBox m_refresh;
-  // The bitmap the sample static shows; released once it no longer does.
-  HBITMAP m_hSampleBitmap = nullptr;
+  win::CAnimateCtrl m_animation;
+  int m_nLastAdapter = -1;
+  // The three sample strips, loaded once each and kept while the static may
+  // show them; the one shown now, 0 before the first.
+  std::array<win::GdiObject<HBITMAP>, 3> m_sampleBitmaps;
+  UINT m_nShownSample = 0;
 };
 
 }  // namespace vexel

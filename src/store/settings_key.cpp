@@ -16,6 +16,8 @@ bool SettingsKey::ReadDword(std::string_view name, int32_t& value) const {
   return true;
 }
 
+bool SettingsKey::ReadText(std::string_view name, std::string& text) const { return vexel::ReadText(m_key, name, text); }
+
 void SettingsKey::WriteDword(std::string_view name, uint32_t value, WriteFailures& failures) {
   Report(name, vexel::WriteDword(m_key, name, value), failures);
 }

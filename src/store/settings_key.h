@@ -23,6 +23,7 @@ class SettingsKey {
 
   bool ReadDword(std::string_view name, uint32_t& value) const;
   bool ReadDword(std::string_view name, int32_t& value) const;
+  bool ReadText(std::string_view name, std::string& text) const;
 
   // Each does nothing but report when the key is not open.
   void WriteDword(std::string_view name, uint32_t value, WriteFailures& failures);

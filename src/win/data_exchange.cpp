@@ -88,6 +88,52 @@ void DDX_Radio(CDataExchange* pDX, int id, int32_t& value) {
   }
 }
 
+namespace {
+
+// The messages of one kind of list control.
+struct ListMessages {
+  UINT getCurSel, setCurSel, selectString, getTextLength, getText;
+};
+constexpr ListMessages kComboBox{CB_GETCURSEL, CB_SETCURSEL, CB_SELECTSTRING, CB_GETLBTEXTLEN, CB_GETLBTEXT};
+constexpr ListMessages kListBox{LB_GETCURSEL, LB_SETCURSEL, LB_SELECTSTRING, LB_GETTEXTLEN, LB_GETTEXT};
+
+void ExchangeIndex(CDataExchange* pDX, int id, int32_t& index, const ListMessages& m) {
+  HWND control = pDX->PrepareCtrl(id);
+  if (pDX->m_bSaveAndValidate) {
+    index = static_cast<int32_t>(::SendMessageA(control, m.getCurSel, 0, 0));
+  } else {
+    ::SendMessageA(control, m.setCurSel, static_cast<WPARAM>(index), 0);
+  }
+}
+
+std::string SelectedText(HWND control, const ListMessages& m) {
+  const LRESULT index = ::SendMessageA(control, m.getCurSel, 0, 0);
+  if (index < 0) return {};
+  const LRESULT length = ::SendMessageA(control, m.getTextLength, static_cast<WPARAM>(index), 0);
+  if (length < 0) return {};
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const LRESULT copied = ::SendMessageA(control, m.getText, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
+  return text;
+}
+
+void ExchangeString(CDataExchange* pDX, int id, std::string& value, const ListMessages& m) {
+  HWND control = pDX->PrepareCtrl(id);
+  if (pDX->m_bSaveAndValidate) {
+    value = SelectedText(control, m);
+  } else if (::SendMessageA(control, m.selectString, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(value.c_str())) < 0) {
+    ::SendMessageA(control, m.setCurSel, static_cast<WPARAM>(-1), 0);
+  }
+}
+
+}  // namespace
+
+void DDX_CBIndex(CDataExchange* pDX, int id, int32_t& index) { ExchangeIndex(pDX, id, index, kComboBox); }
+void DDX_CBString(CDataExchange* pDX, int id, std::string& value) { ExchangeString(pDX, id, value, kComboBox); }
+void DDX_LBIndex(CDataExchange* pDX, int id, int32_t& index) { ExchangeIndex(pDX, id, index, kListBox); }
+void DDX_LBString(CDataExchange* pDX, int id, std::string& value) { ExchangeString(pDX, id, value, kListBox); }
+
+
 template <class Number>
 void CheckRange(CDataExchange* pDX, Number value, Number minimum, Number maximum) {
   if (!pDX->m_bSaveAndValidate || (value >= minimum && value <= maximum)) return;

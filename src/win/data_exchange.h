@@ -43,6 +43,13 @@ void DDX_Text(CDataExchange* pDX, int id, uint32_t& value);
 void DDX_Check(CDataExchange* pDX, int id, int32_t& value);
 // The index of the checked button of the radio group that starts at id, or -1.
 void DDX_Radio(CDataExchange* pDX, int id, int32_t& value);
+// Combo box and list box: the selected item's index (-1 for none), or its
+// text. Loading a text selects the first item that begins with it, without
+// regard to case; when none does, the selection is removed.
+void DDX_CBIndex(CDataExchange* pDX, int id, int32_t& index);
+void DDX_CBString(CDataExchange* pDX, int id, std::string& value);
+void DDX_LBIndex(CDataExchange* pDX, int id, int32_t& index);
+void DDX_LBString(CDataExchange* pDX, int id, std::string& value);
 // Validation after a DDX_Text of the same field: only when saving.
 void DDV_MinMaxInt(CDataExchange* pDX, int32_t value, int32_t minimum, int32_t maximum);
 void DDV_MinMaxUInt(CDataExchange* pDX, uint32_t value, uint32_t minimum, uint32_t maximum);

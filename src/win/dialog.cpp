@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "win/data_exchange.h"
+#include "win/dialog_init.h"
 #include "win/module.h"
 
 namespace vexel::win {
@@ -64,7 +65,10 @@ CDialog* CDialog::FromHandle(HWND hwnd) { return static_cast<CDialog*>(::GetProp
 
 INT_PTR CDialog::HandleDialogMessage(const Msg& msg) {
   try {
-    if (msg.message == WM_INITDIALOG) return OnInitDialog();
+    if (msg.message == WM_INITDIALOG) {
+      RunDialogInit(msg.hwnd, ResourceModule(), m_nIDTemplate);
+      return OnInitDialog();
+    }
     LRESULT result = 0;
     if (!m_boundControls.Offer(msg, result) && !OnWndMsg(msg, result)) return FALSE;
     ::SetWindowLongPtrA(msg.hwnd, DWLP_MSGRESULT, result);

@@ -12,11 +12,13 @@
 #include <vector>
 
 #include "framework_ids.h"
+#include "support/gdi_count.h"
 #include "support/message_boxes.h"
 #include "support/ui_driver.h"
 #include "win/data_exchange.h"
 #include "win/edit.h"
 #include "win/event.h"
+#include "win/gdi.h"
 #include "win/message_map.h"
 #include "win/property_sheet.h"
 #include "win/win_thread.h"
@@ -200,6 +202,93 @@ TEST(DialogFramework, ABoundControlGetsItsOwnNotificationsBeforeTheDialog) {
   // Gone with the dialog's window, so a later window binds them afresh.
   EXPECT_EQ(dialog.m_watching.GetSafeHwnd(), nullptr);
   EXPECT_EQ(dialog.m_plain.GetSafeHwnd(), nullptr);
+}
+
+class ListsDialog : public win::CDialog {
+ public:
+  ListsDialog() : CDialog(IDD_TEST_LISTS) {}
+  std::string m_strCombo = "alp";
+  int32_t m_nCombo = -1;
+  std::string m_strList = "nowhere";
+  int32_t m_nList = 1;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override {
+    win::DDX_CBIndex(pDX, IDC_TEST_COMBO, m_nCombo);
+    win::DDX_CBString(pDX, IDC_TEST_COMBO, m_strCombo);
+    win::DDX_LBIndex(pDX, IDC_TEST_LIST, m_nList);
+    win::DDX_LBString(pDX, IDC_TEST_LIST, m_strList);
+  }
+};
+
+std::vector<std::string> Shown(HWND control, UINT countMessage, UINT textMessage) {
+  std::vector<std::string> items;
+  for (LRESULT i = 0; i < ::SendMessageA(control, countMessage, 0, 0); ++i) {
+    char text[64] = {};
+    ::SendMessageA(control, textMessage, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    items.emplace_back(text);
+  }
+  return items;
+}
+
+// The dialog's initialisation data fills both lists before data exchange
+// selects by prefix (a text no item begins with leaves no selection);
+// OK reads back what the user picked.
+TEST(DialogFramework, InitialisationDataFillsListsAndDataExchangeMovesTheirSelections) {
+  ListsDialog dialog;
+  UiDriver ui;
+  std::vector<std::string> comboItems, listItems;
+  LRESULT comboShown = -2, listShown = -2;
+  ui.Start([&](UiDriver& driver) {
+    HWND hwnd = driver.WaitForWindow("Framework Lists");
+    ASSERT_NE(hwnd, nullptr);
+    driver.OnUi([&] {
+      comboItems = Shown(::GetDlgItem(hwnd, IDC_TEST_COMBO), CB_GETCOUNT, CB_GETLBTEXT);
+      listItems = Shown(::GetDlgItem(hwnd, IDC_TEST_LIST), LB_GETCOUNT, LB_GETTEXT);
+      comboShown = ::SendDlgItemMessageA(hwnd, IDC_TEST_COMBO, CB_GETCURSEL, 0, 0);
+      listShown = ::SendDlgItemMessageA(hwnd, IDC_TEST_LIST, LB_GETCURSEL, 0, 0);
+      ::SendDlgItemMessageA(hwnd, IDC_TEST_COMBO, CB_SETCURSEL, 0, 0);
+      ::SendDlgItemMessageA(hwnd, IDC_TEST_LIST, LB_SETCURSEL, 1, 0);
+      Click(hwnd, IDOK);
+    });
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  ui.Join();
+  EXPECT_EQ(comboItems, (std::vector<std::string>{"Gamma", "Alpha"}));
+  EXPECT_EQ(listItems, (std::vector<std::string>{"Left", "Right"}));
+  EXPECT_EQ(comboShown, 1);
+  EXPECT_EQ(listShown, LB_ERR);
+  EXPECT_EQ(dialog.m_nCombo, 0);
+  EXPECT_EQ(dialog.m_strCombo, "Gamma");
+  EXPECT_EQ(dialog.m_nList, 1);
+  EXPECT_EQ(dialog.m_strList, "Right");
+}
+
+// Run once first, so that what the system makes on first use (the screen's
+// context and its objects) is there before counting.
+TEST(GdiOwnership, EveryDeviceContextAndObjectIsGivenBack) {
+  unsigned long inside = 0;
+  HBITMAP selectedInside = nullptr, selectedAfter = nullptr, owned = nullptr;
+  const auto use = [&] {
+    const win::ClientDC screen(nullptr);
+    const win::MemoryDC memory(screen.Get());
+    win::GdiObject<HBITMAP> bitmap(::CreateCompatibleBitmap(screen.Get(), 8, 8));
+    bitmap = win::GdiObject<HBITMAP>(::CreateCompatibleBitmap(screen.Get(), 4, 4));
+    owned = bitmap.Get();
+    {
+      const win::SelectedObject selected(memory.Get(), bitmap.Get());
+      selectedInside = static_cast<HBITMAP>(::GetCurrentObject(memory.Get(), OBJ_BITMAP));
+    }
+    selectedAfter = static_cast<HBITMAP>(::GetCurrentObject(memory.Get(), OBJ_BITMAP));
+    inside = GdiObjectCount();
+  };
+  use();
+  const unsigned long before = GdiObjectCount();
+  use();
+  EXPECT_EQ(selectedInside, owned);
+  EXPECT_NE(selectedAfter, owned);
+  EXPECT_GT(inside, before);
+  EXPECT_EQ(GdiObjectCount(), before);
 }
 
 // A page that records what the sheet asked of it.

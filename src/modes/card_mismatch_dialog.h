@@ -1,0 +1,14 @@
+// CCardMismatchDialog: "Vexelworks  Card" (dialog 145), asked before the
+// adapter type changes while a card name is set. OK ("&Yes") goes on; any
+// other end, closing the window included, keeps the previous type.
+#pragma once
+#include "win/dialog.h"
+
+namespace vexel {
+
+class CCardMismatchDialog : public win::CDialog {
+ public:
+  CCardMismatchDialog();
+};
+
+}  // namespace vexel

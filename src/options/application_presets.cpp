@@ -1,0 +1,132 @@
+#include "options/application_presets.h"
+
+#include "core/ascii_case.h"
+#include "store/value_names.h"
+
+namespace vexel {
+namespace {
+
+// The options of a row that do not depend on the variant; fast clear is off
+// on boards with a 24-bit local buffer and as given here on 32-bit ones.
+struct RowOptions {
+  const char* name;
+  int32_t fastClearOn32Bit;
+  int32_t dmaSubBuffers;
+  int32_t disableMipMaps;
+  int32_t softimage351;
+};
+
+constexpr std::array<RowOptions, ApplicationPresetRows> kRowOptions{{
+    {"3D Studio MAX", 1, 2, 1, 0},
+    {"AutoCAD", 1, 5, 0, 0},
+    {"AVS", 1, 5, 0, 0},
+    {"EDS Unigraphics", 1, 5, 0, 0},
+    {"Microsoft Softimage 3D", 1, 5, 1, 1},
+    {"MicroStation", 1, 5, 0, 0},
+    {"Pro/ENGINEER or Pro/JR.", 1, 5, 0, 0},
+    {"SDRC I-DEAS Master Series", 0, 5, 1, 0},
+    {"SolidWorks", 1, 5, 0, 0},
+    {"", 1, 5, 0, 0},
+    {"Other OpenGL Application", 1, 5, 1, 0},
+    {"Minimal Configuration", 0, 5, 1, 0},
+}};
+
+constexpr DisplayMode P8x1024{8, 1024, 768, 0};
+constexpr DisplayMode P8x1280{8, 1280, 1024, 0};
+constexpr DisplayMode H15x1024{15, 1024, 768, 0};
+constexpr DisplayMode H15x1280{15, 1280, 1024, 0};
+constexpr DisplayMode T32x1024{32, 1024, 768, 0};
+constexpr DisplayMode P8x1024At60{8, 1024, 768, 60};
+constexpr DisplayMode H15x1024At60{15, 1024, 768, 60};
+constexpr DisplayMode H15x1280At60{15, 1280, 1024, 60};
+
+// Rows by variant: none, 8 MB, 32-bit local buffer, both.
+constexpr std::array<std::array<DisplayMode, 4>, ApplicationPresetRows> kRowModes{{
+    {H15x1024, H15x1280, H15x1024, H15x1280},
+    {P8x1280, H15x1280, P8x1280, H15x1280},
+    {H15x1024, H15x1280, H15x1280, H15x1280},
+    {H15x1024, H15x1280, H15x1024, H15x1280},
+    {H15x1024, T32x1024, H15x1024, T32x1024},
+    {H15x1024, H15x1280, H15x1024, H15x1280},
+    {P8x1280, H15x1280, P8x1280, H15x1280},
+    {H15x1024, H15x1280, H15x1024, H15x1280},
+    {H15x1024, H15x1280, H15x1024, H15x1280},
+    {H15x1024, H15x1024, H15x1024, H15x1280},
+    {P8x1024At60, H15x1280At60, H15x1024At60, H15x1280At60},
+    {P8x1024At60, P8x1024At60, P8x1024At60, P8x1024At60},
+}};
+
+constexpr ApplicationPresetTable Variant(std::size_t variant) {
+  ApplicationPresetTable rows{};
+  const bool localBuffer32 = (variant & 2) != 0;
+  for (std::size_t row = 0; row < ApplicationPresetRows; ++row) {
+    const RowOptions& o = kRowOptions[row];
+    rows[row].Settings = {o.name, localBuffer32 ? o.fastClearOn32Bit : 0, 0, o.dmaSubBuffers,
+                          o.disableMipMaps, o.softimage351};
+    rows[row].Mode = kRowModes[row][variant];
+  }
+  return rows;
+}
+
+constexpr uint32_t kEightMegabytes = 0x800000;
+constexpr uint32_t kMegabyteMask = 0xFFF00000;
+
+bool Equal(const std::optional<uint32_t>& stored, int32_t field) {
+  return stored && *stored == static_cast<uint32_t>(field);
+}
+
+}  // namespace
+
+const std::array<ApplicationPresetTable, 4> ApplicationPresets{Variant(0), Variant(1), Variant(2), Variant(3)};
+
+std::size_t ApplicationPresetVariant(uint32_t memorySize, uint32_t localBufferWidth) {
+  std::size_t variant = 0;
+  if ((memorySize & kMegabyteMask) == kEightMegabytes) variant |= 1;
+  if (localBufferWidth == 32) variant |= 2;
+  return variant;
+}
+
+StoredPreset ReadStoredPreset(const SettingsKey& key) {
+  StoredPreset stored;
+  const auto read = [&key](const char* name, std::optional<uint32_t>& out) {
+    uint32_t value = 0;
+    if (key.ReadDword(name, value)) out = value;
+  };
+  std::string name;
+  if (key.ReadText(names::ApplicationName, name)) stored.Name = name;
+  read(names::NumberOfDmaSubBuffers, stored.NumberOfDmaSubBuffers);
+  read(names::UseFastClear, stored.UseFastClear);
+  read(names::SupportSoftimage, stored.SupportSoftimage);
+  read(names::DisableMipMaps, stored.DisableMipMaps);
+  read(names::SupportSoftimage351, stored.SupportSoftimage351);
+  return stored;
+}
+
+// Each stored option is compared with the row's field of the same name.
+std::optional<std::size_t> MatchStoredPreset(const ApplicationPresetTable& rows, const StoredPreset& stored) {
+  if (!stored.Name) return std::nullopt;
+  const std::string storedName = AsciiLowerCased(*stored.Name);
+  for (std::size_t row = 0; row < rows.size(); ++row) {
+    const AppSettings& s = rows[row].Settings;
+    if (storedName != AsciiLowerCased(s.Name)) continue;
+    const bool options = Equal(stored.NumberOfDmaSubBuffers, s.NumberOfDmaSubBuffers) &&
+                         Equal(stored.UseFastClear, s.UseFastClear) &&
+                         Equal(stored.SupportSoftimage, s.SupportSoftimage) &&
+                         Equal(stored.DisableMipMaps, s.DisableMipMaps) &&
+                         Equal(stored.SupportSoftimage351, s.SupportSoftimage351);
+    return options ? std::optional<std::size_t>(row) : std::nullopt;
+  }
+  return std::nullopt;
+}
+
+void StoreAppSettings(SettingsKey& key, const AppSettings& settings, WriteFailures& failures) {
+  const auto dword = [](int32_t value) { return static_cast<uint32_t>(value); };
+  key.WriteTextWithoutNul(names::ApplicationName, settings.Name, failures);
+  key.WriteDword(names::NumberOfDmaSubBuffers, dword(settings.NumberOfDmaSubBuffers), failures);
+  key.WriteDword(names::UseFastClear, dword(settings.UseFastClear), failures);
+  key.WriteDword(names::SupportSoftimage, dword(settings.SupportSoftimage), failures);
+  key.WriteDword(names::DisableMipMaps, dword(settings.DisableMipMaps), failures);
+  key.WriteDword(names::SupportSoftimage351, dword(settings.SupportSoftimage351), failures);
+}
+
+}  // namespace vexel

@@ -1,0 +1,60 @@
+// The recommended configurations for well-known OpenGL applications: a
+// display mode and five driver options per row, in four variants chosen by
+// the board's memory. Plain data and logic, so it builds and is tested natively.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/app_settings.h"
+#include "core/display_mode.h"
+#include "store/settings_key.h"
+#include "store/write_failures.h"
+
+namespace vexel {
+
+// One row: the application's name and options, then the mode it asks for.
+// A refresh of 0 keeps the refresh currently selected on the Settings page.
+struct ApplicationPreset {
+  AppSettings Settings;
+  DisplayMode Mode;
+};
+
+inline constexpr std::size_t ApplicationPresetRows = 12;
+// The empty line between the named applications and the general choices.
+inline constexpr std::size_t ApplicationPresetSeparator = 9;
+using ApplicationPresetTable = std::array<ApplicationPreset, ApplicationPresetRows>;
+
+// Indexed by ApplicationPresetVariant.
+extern const std::array<ApplicationPresetTable, 4> ApplicationPresets;
+
+// Bit 0: the board has 8 MB of video memory (the size with its low 20 bits
+// cleared is 0x800000); bit 1: its local buffer is 32 bits wide.
+std::size_t ApplicationPresetVariant(uint32_t memorySize, uint32_t localBufferWidth);
+
+// What the settings key holds of a stored preset; a value that could not be
+// read is absent.
+struct StoredPreset {
+  std::optional<std::string> Name;
+  std::optional<uint32_t> NumberOfDmaSubBuffers;
+  std::optional<uint32_t> UseFastClear;
+  std::optional<uint32_t> SupportSoftimage;
+  std::optional<uint32_t> DisableMipMaps;
+  std::optional<uint32_t> SupportSoftimage351;
+};
+
+StoredPreset ReadStoredPreset(const SettingsKey& key);
+
+// The row the stored values name: the first row whose name equals the stored
+// one without regard to letter case, provided all five stored options equal
+// that row's. Nothing when the name is absent or the options differ.
+std::optional<std::size_t> MatchStoredPreset(const ApplicationPresetTable& rows, const StoredPreset& stored);
+
+// Stores a chosen row's name and options in the order the driver expects:
+// the name without a terminating NUL, then the sub-buffers, fast clear,
+// Softimage, mipmaps and Softimage 3.51 values.
+void StoreAppSettings(SettingsKey& key, const AppSettings& settings, WriteFailures& failures);
+
+}  // namespace vexel
