@@ -17,7 +17,8 @@
 
 #include "app/property_sheet.h"
 #include "bench_support.h"
-#include "platform/simulated_board_config.h"
+#include "sim/simulated_board_config.h"
+#include "sim/simulated_seams.h"
 #include "resource.h"
 
 namespace {
