@@ -4,9 +4,7 @@ namespace vexel {
 namespace {
 
 // The C library's white space in the "C" locale; bytes above 0x7F never are.
-bool IsWhiteSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 std::optional<size_t> Find(std::string_view upper, char mark, char letter) {
   const char pattern[] = {' ', mark, letter};

@@ -25,11 +25,11 @@ std::string SwitchValue(std::string_view text, size_t blank);
 
 // What the five switches say; a value switch that is absent is nullopt.
 struct CommandLineSwitches {
-  bool quiet = false;                        // Q
-  bool noOpenGLProbe = false;                // N
-  std::optional<std::string> cardName;       // S, upper case
-  std::optional<std::string> exportFile;     // F, upper case
-  std::optional<std::string> registryPath;   // P, as typed
+  bool quiet = false;                       // Q
+  bool noOpenGLProbe = false;               // N
+  std::optional<std::string> cardName;      // S, upper case
+  std::optional<std::string> exportFile;    // F, upper case
+  std::optional<std::string> registryPath;  // P, as typed
 };
 
 CommandLineSwitches ParseCommandLine(const CommandLineText& commandLine);

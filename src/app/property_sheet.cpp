@@ -72,8 +72,7 @@ CMyPropertySheet::CMyPropertySheet(const CommandLineText& commandLine, Seams sea
 }
 
 PageContext CMyPropertySheet::MakePageContext() {
-  return {m_state, m_seams, [this](const std::string& cardName) { return ReadCurrentMode(cardName); },
-          m_writeFailures};
+  return {m_state, m_seams, [this](const std::string& cardName) { return ReadCurrentMode(cardName); }, m_writeFailures};
 }
 
 // Like the driver's own tools, the sheet reads the current mode on behalf of
@@ -139,11 +138,11 @@ void CMyPropertySheet::StorePerMakerKey() {
   const std::optional<std::string> keyPath = OwnPerMakerKeyPath();
   if (!keyPath) {
     // Without the program's own name and version there is no key to store under.
-    ReportStoreFailure("its key, since the program's version information could not be read", ERROR_RESOURCE_TYPE_NOT_FOUND);
+    ReportStoreFailure("its key, since the program's version information could not be read",
+                       ERROR_RESOURCE_TYPE_NOT_FOUND);
     return;
   }
-  const long status =
-      WritePerMakerKey(*m_seams.registry, *keyPath, {m_state.m_strCardName, m_state.m_strRegistryPath});
+  const long status = WritePerMakerKey(*m_seams.registry, *keyPath, {m_state.m_strCardName, m_state.m_strRegistryPath});
   if (status != kOk) ReportStoreFailure("HKEY_LOCAL_MACHINE\\" + *keyPath, status);
 }
 
@@ -152,10 +151,10 @@ void CMyPropertySheet::StorePerMakerKey() {
 void CMyPropertySheet::ReportStoreFailure(const std::string& what, long status) {
   m_state.m_nExitStatus |= kExitPerMakerKeyFailed;
   if (m_state.m_bQuiet) return;
-  win::ShowMessageBox(nullptr,
-                      "The board model and the settings key could not be stored under " + what + ".\n\n" +
-                          SystemReason(status),
-                      MB_OK | MB_ICONWARNING);
+  win::ShowMessageBox(
+      nullptr,
+      "The board model and the settings key could not be stored under " + what + ".\n\n" + SystemReason(status),
+      MB_OK | MB_ICONWARNING);
 }
 
 // Every page has stored what it could; what failed is told once per apply.

@@ -78,10 +78,10 @@ void CMyPropertyPage1::WriteExport() const {
   if (error == ERROR_SUCCESS) return;
   state.m_nExitStatus |= kExitExportFailed;
   if (state.m_bQuiet) return;
-  win::ShowMessageBox(GetSheetWindow(),
-                      "The board information could not be written to " + state.m_strExportFile + ".\n\n" +
-                          win::SystemErrorText(error),
-                      MB_OK | MB_ICONWARNING);
+  win::ShowMessageBox(
+      GetSheetWindow(),
+      "The board information could not be written to " + state.m_strExportFile + ".\n\n" + win::SystemErrorText(error),
+      MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace vexel

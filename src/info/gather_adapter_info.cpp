@@ -22,8 +22,8 @@ constexpr std::size_t kVersionReplyUnits = 50;
 
 // A value whose buffer cannot be had counts as missing.
 template <class Value>
-bool ReadOrMissing(bool (*read)(const RegKey&, std::string_view, Value&), const RegKey& key,
-                   std::string_view name, Value& value) {
+bool ReadOrMissing(bool (*read)(const RegKey&, std::string_view, Value&), const RegKey& key, std::string_view name,
+                   Value& value) {
   try {
     return read(key, name, value);
   } catch (const std::bad_alloc&) {
@@ -58,7 +58,6 @@ void QueryDisplayDriverVersion(Display& display, NarrowConverter toNarrow, Adapt
     info.DisplayDriverVersion = toNarrow(Utf16Units(reply, kVersionReplyUnits));
   }
 }
-
 
 }  // namespace
 

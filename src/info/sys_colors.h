@@ -28,18 +28,18 @@ struct SysColorElement {
 };
 
 inline constexpr std::array<SysColorElement, 25> kSysColorElements{{
-    {0, "Scrollbar", kPaletteWhite},        {1, "Background", kPaletteBlack},
-    {2, "ActiveTitle", kPaletteBlack},      {3, "InactiveTitle", kPaletteWhite},
-    {4, "Menu", kPaletteWhite},             {5, "Window", kPaletteWhite},
-    {6, "WindowFrame", kPaletteBlack},      {7, "MenuText", kPaletteBlack},
-    {8, "WindowText", kPaletteBlack},       {9, "TitleText", kPaletteWhite},
-    {10, "ActiveBorder", kPaletteWhite},    {11, "InactiveBorder", kPaletteWhite},
-    {12, "AppWorkspace", kPaletteWhite},    {13, "Hilight", kPaletteBlack},
-    {14, "HilightText", kPaletteWhite},     {15, "ButtonFace", kPaletteWhite},
-    {16, "ButtonShadow", kPaletteBlack},    {17, "GrayText", kPaletteBlack},
-    {18, "ButtonText", kPaletteBlack},      {19, "InactiveTitleText", kPaletteBlack},
-    {20, "ButtonHilight", kPaletteBlack},   {21, "ButtonDkShadow", kPaletteBlack},
-    {22, "ButtonLight", kPaletteWhite},     {23, "InfoText", kPaletteBlack},
+    {0, "Scrollbar", kPaletteWhite},      {1, "Background", kPaletteBlack},
+    {2, "ActiveTitle", kPaletteBlack},    {3, "InactiveTitle", kPaletteWhite},
+    {4, "Menu", kPaletteWhite},           {5, "Window", kPaletteWhite},
+    {6, "WindowFrame", kPaletteBlack},    {7, "MenuText", kPaletteBlack},
+    {8, "WindowText", kPaletteBlack},     {9, "TitleText", kPaletteWhite},
+    {10, "ActiveBorder", kPaletteWhite},  {11, "InactiveBorder", kPaletteWhite},
+    {12, "AppWorkspace", kPaletteWhite},  {13, "Hilight", kPaletteBlack},
+    {14, "HilightText", kPaletteWhite},   {15, "ButtonFace", kPaletteWhite},
+    {16, "ButtonShadow", kPaletteBlack},  {17, "GrayText", kPaletteBlack},
+    {18, "ButtonText", kPaletteBlack},    {19, "InactiveTitleText", kPaletteBlack},
+    {20, "ButtonHilight", kPaletteBlack}, {21, "ButtonDkShadow", kPaletteBlack},
+    {22, "ButtonLight", kPaletteWhite},   {23, "InfoText", kPaletteBlack},
     {24, "InfoWindow", kPaletteWhite},
 }};
 

@@ -8,61 +8,61 @@ namespace {
 using ModeField = int32_t DisplayMode::*;
 
 struct FitRule {
-    ModeField key;
-    ModeField matchA;
-    ModeField matchB;
-    ModeField rank;
+  ModeField key;
+  ModeField matchA;
+  ModeField matchB;
+  ModeField rank;
 };
 
 constexpr DisplayMode FallbackMode{15, 1024, 768, 60};
 
 DisplayMode BestFit(const ModeCatalogue& catalogue, const DisplayMode& current, const FitRule& rule) {
-    DisplayMode best = current;
-    best.*rule.rank = 0;
-    for (const DisplayMode& mode : catalogue) {
-        if (mode.*rule.key != current.*rule.key) {
-            continue;
-        }
-        if (mode.*rule.matchA == current.*rule.matchA && mode.*rule.matchB == current.*rule.matchB) {
-            return mode;
-        }
-        // Greater-or-equal lets the last of several equally good modes win.
-        if (mode.*rule.rank >= best.*rule.rank) {
-            best = mode;
-        }
+  DisplayMode best = current;
+  best.*rule.rank = 0;
+  for (const DisplayMode& mode : catalogue) {
+    if (mode.*rule.key != current.*rule.key) {
+      continue;
     }
-    return best;
+    if (mode.*rule.matchA == current.*rule.matchA && mode.*rule.matchB == current.*rule.matchB) {
+      return mode;
+    }
+    // Greater-or-equal lets the last of several equally good modes win.
+    if (mode.*rule.rank >= best.*rule.rank) {
+      best = mode;
+    }
+  }
+  return best;
 }
 
 }  // namespace
 
 bool CheckCurrentMode(const ModeCatalogue& catalogue, DisplayMode& current) {
-    const bool listed = std::ranges::any_of(catalogue, [&current](const DisplayMode& mode) {
-        return mode.BitsPerPel == current.BitsPerPel && mode.DisplayFrequency == current.DisplayFrequency &&
-               mode.PelsWidth == current.PelsWidth;
-    });
-    if (!listed) {
-        current = FallbackMode;
-    }
-    return listed;
+  const bool listed = std::ranges::any_of(catalogue, [&current](const DisplayMode& mode) {
+    return mode.BitsPerPel == current.BitsPerPel && mode.DisplayFrequency == current.DisplayFrequency &&
+           mode.PelsWidth == current.PelsWidth;
+  });
+  if (!listed) {
+    current = FallbackMode;
+  }
+  return listed;
 }
 
 DisplayMode FitByRefresh(const ModeCatalogue& catalogue, const DisplayMode& current) {
-    return BestFit(catalogue, current,
-                   {&DisplayMode::DisplayFrequency, &DisplayMode::BitsPerPel, &DisplayMode::PelsWidth,
-                    &DisplayMode::PelsWidth});
+  return BestFit(
+      catalogue, current,
+      {&DisplayMode::DisplayFrequency, &DisplayMode::BitsPerPel, &DisplayMode::PelsWidth, &DisplayMode::PelsWidth});
 }
 
 DisplayMode FitByColor(const ModeCatalogue& catalogue, const DisplayMode& current) {
-    return BestFit(catalogue, current,
-                   {&DisplayMode::BitsPerPel, &DisplayMode::DisplayFrequency, &DisplayMode::PelsWidth,
-                    &DisplayMode::PelsWidth});
+  return BestFit(
+      catalogue, current,
+      {&DisplayMode::BitsPerPel, &DisplayMode::DisplayFrequency, &DisplayMode::PelsWidth, &DisplayMode::PelsWidth});
 }
 
 DisplayMode FitByWidth(const ModeCatalogue& catalogue, const DisplayMode& current) {
-    return BestFit(catalogue, current,
-                   {&DisplayMode::PelsWidth, &DisplayMode::DisplayFrequency, &DisplayMode::BitsPerPel,
-                    &DisplayMode::DisplayFrequency});
+  return BestFit(catalogue, current,
+                 {&DisplayMode::PelsWidth, &DisplayMode::DisplayFrequency, &DisplayMode::BitsPerPel,
+                  &DisplayMode::DisplayFrequency});
 }
 
 }  // namespace vexel

@@ -14,7 +14,8 @@ BOOL ApplyDisplayMode(const PageContext& context, const ModeApplyRequest& reques
   // Nothing that was not stored can need a restart.
   bool restartNeeded = DefaultModeNeedsStoring(stored, request.mode, state.m_strCardName) &&
                        StoreDefaultMode(registry, state.m_strRegistryPath, request.mode, context.failures);
-  if (request.appSettings && StorePendingPreset(registry, state.m_strRegistryPath, *request.appSettings, context.failures)) {
+  if (request.appSettings &&
+      StorePendingPreset(registry, state.m_strRegistryPath, *request.appSettings, context.failures)) {
     restartNeeded = true;
   }
   const BOOL result = completeApply();

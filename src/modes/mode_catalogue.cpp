@@ -13,32 +13,32 @@ namespace {
 constexpr uint32_t EndOfModeNumbers = 0xFFFFFFFEu;
 
 void CopyTable(ModeCatalogue& catalogue, std::span<const DisplayMode> table) {
-    for (const DisplayMode& mode : table) {
-        if (mode.BitsPerPel == 0) {
-            return;
-        }
-        catalogue.push_back(mode);
+  for (const DisplayMode& mode : table) {
+    if (mode.BitsPerPel == 0) {
+      return;
     }
+    catalogue.push_back(mode);
+  }
 }
 
 void CopyDriverModes(ModeCatalogue& catalogue, ModeSource& driverModes) {
-    DisplayMode mode;
-    for (uint32_t number = 0; number < EndOfModeNumbers && driverModes.EnumMode(number, mode); ++number) {
-        catalogue.push_back(mode);
-    }
+  DisplayMode mode;
+  for (uint32_t number = 0; number < EndOfModeNumbers && driverModes.EnumMode(number, mode); ++number) {
+    catalogue.push_back(mode);
+  }
 }
 
 }  // namespace
 
 void FillModeCatalogue(ModeCatalogue& catalogue, std::string_view cardName, ModeSource& driverModes) {
-    catalogue.clear();
-    if (cardName.find(VexelHawkName) != std::string_view::npos) {
-        CopyTable(catalogue, VexelHawkModes);
-    } else if (cardName.find(VexelKiteName) != std::string_view::npos) {
-        CopyTable(catalogue, VexelKiteModes);
-    } else {
-        CopyDriverModes(catalogue, driverModes);
-    }
+  catalogue.clear();
+  if (cardName.find(VexelHawkName) != std::string_view::npos) {
+    CopyTable(catalogue, VexelHawkModes);
+  } else if (cardName.find(VexelKiteName) != std::string_view::npos) {
+    CopyTable(catalogue, VexelKiteModes);
+  } else {
+    CopyDriverModes(catalogue, driverModes);
+  }
 }
 
 }  // namespace vexel

@@ -18,9 +18,7 @@ const win::MsgEntry<CModeListDialog> CModeListDialog::kMessageMap[] = {
 
 CModeListDialog::CModeListDialog(const ModeCatalogue& catalogue) : CDialog(IDD_MODE_LIST), m_catalogue(catalogue) {}
 
-void CModeListDialog::DoDataExchange(win::CDataExchange* pDX) {
-  win::DDX_Control(pDX, IDC_MODE_LIST_MODES, m_list);
-}
+void CModeListDialog::DoDataExchange(win::CDataExchange* pDX) { win::DDX_Control(pDX, IDC_MODE_LIST_MODES, m_list); }
 
 BOOL CModeListDialog::OnInitDialog() {
   CDialog::OnInitDialog();
@@ -39,9 +37,8 @@ void CModeListDialog::FillList() const {
     lines.push_back(ModeText(mode));
     bytes += lines.back().size() + 1;
   }
-  std::ranges::stable_sort(lines, [](const std::string& a, const std::string& b) {
-    return ::lstrcmpiA(a.c_str(), b.c_str()) < 0;
-  });
+  std::ranges::stable_sort(
+      lines, [](const std::string& a, const std::string& b) { return ::lstrcmpiA(a.c_str(), b.c_str()) < 0; });
   m_list.SendMessage(LB_INITSTORAGE, lines.size(), static_cast<LPARAM>(bytes));
   for (const std::string& line : lines) m_list.AddString(line);
 }
@@ -49,8 +46,7 @@ void CModeListDialog::FillList() const {
 // Without a selected line OK ends the dialog as Cancel.
 void CModeListDialog::OnOK() {
   const int selected = m_list.GetCurSel();
-  const auto chosen =
-      selected == LB_ERR ? std::nullopt : FindModeByText(m_catalogue, m_list.GetText(selected));
+  const auto chosen = selected == LB_ERR ? std::nullopt : FindModeByText(m_catalogue, m_list.GetText(selected));
   if (chosen) m_ChosenMode = *chosen;
   EndDialog(chosen ? IDOK : IDCANCEL);
 }

@@ -6,42 +6,37 @@ namespace {
 constexpr int32_t TrueColorBits = 32;
 constexpr int32_t CountableBits = 64;
 
-bool IsHardwareDefault(int32_t frequency) {
-    return frequency == 0 || frequency == 1;
-}
+bool IsHardwareDefault(int32_t frequency) { return frequency == 0 || frequency == 1; }
 
 std::string ColorCount(int32_t bitsPerPel) {
-    if (bitsPerPel < 0 || bitsPerPel >= CountableBits) {
-        return "2^" + std::to_string(bitsPerPel);
-    }
-    return std::to_string(uint64_t{1} << bitsPerPel);
+  if (bitsPerPel < 0 || bitsPerPel >= CountableBits) {
+    return "2^" + std::to_string(bitsPerPel);
+  }
+  return std::to_string(uint64_t{1} << bitsPerPel);
 }
 
 }  // namespace
 
 std::string RefreshText(int32_t frequency) {
-    return IsHardwareDefault(frequency) ? "Hardware default refresh" : std::to_string(frequency) + " Hertz";
+  return IsHardwareDefault(frequency) ? "Hardware default refresh" : std::to_string(frequency) + " Hertz";
 }
 
 std::string ColorText(int32_t bitsPerPel) {
-    return bitsPerPel == TrueColorBits ? "True Color" : ColorCount(bitsPerPel) + " Colors";
+  return bitsPerPel == TrueColorBits ? "True Color" : ColorCount(bitsPerPel) + " Colors";
 }
 
 std::string DesktopAreaText(const DisplayMode& mode) {
-    return std::to_string(mode.PelsWidth) + " by " + std::to_string(mode.PelsHeight);
+  return std::to_string(mode.PelsWidth) + " by " + std::to_string(mode.PelsHeight);
 }
 
 std::string ModeText(const DisplayMode& mode) {
-    return DesktopAreaText(mode) + " Pixels, " + ColorText(mode.BitsPerPel) + ", " +
-           RefreshText(mode.DisplayFrequency);
+  return DesktopAreaText(mode) + " Pixels, " + ColorText(mode.BitsPerPel) + ", " + RefreshText(mode.DisplayFrequency);
 }
 
 std::string RefreshKey(int32_t frequency) {
-    return IsHardwareDefault(frequency) ? "Hardware" : std::to_string(frequency);
+  return IsHardwareDefault(frequency) ? "Hardware" : std::to_string(frequency);
 }
 
-std::string ColorKey(int32_t bitsPerPel) {
-    return bitsPerPel == TrueColorBits ? "True" : ColorCount(bitsPerPel);
-}
+std::string ColorKey(int32_t bitsPerPel) { return bitsPerPel == TrueColorBits ? "True" : ColorCount(bitsPerPel); }
 
 }  // namespace vexel

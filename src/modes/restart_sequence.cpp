@@ -5,9 +5,8 @@
 namespace vexel {
 
 void RunRestartSequence(SystemRestart& restart, HWND owner) {
-  restart.Restart([owner](const RestartFailure& failure) {
-    win::ShowMessageBox(owner, RestartFailureText(failure), MB_OK);
-  });
+  restart.Restart(
+      [owner](const RestartFailure& failure) { win::ShowMessageBox(owner, RestartFailureText(failure), MB_OK); });
 }
 
 }  // namespace vexel

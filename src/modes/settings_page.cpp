@@ -44,8 +44,8 @@ void StretchOver(HWND target, HBITMAP bitmap) {
   const win::ClientDC targetDc(target);
   const win::MemoryDC memoryDc(targetDc.Get());
   const win::SelectedObject selected(memoryDc.Get(), bitmap);
-  ::StretchBlt(targetDc.Get(), 0, 0, client.right, client.bottom, memoryDc.Get(), 0, 0, size.bmWidth,
-               size.bmHeight, SRCCOPY);
+  ::StretchBlt(targetDc.Get(), 0, 0, client.right, client.bottom, memoryDc.Get(), 0, 0, size.bmWidth, size.bmHeight,
+               SRCCOPY);
 }
 
 // Adds each distinct text once, unless an item already begins with it, and

@@ -14,14 +14,25 @@ std::optional<int> DesktopAreaScrollPosition(int code, int position, int count, 
   int moved = position;
   switch (static_cast<ScrollCode>(code)) {
     case ScrollCode::LineLeft:
-    case ScrollCode::PageLeft: moved = position - 1; break;
+    case ScrollCode::PageLeft:
+      moved = position - 1;
+      break;
     case ScrollCode::LineRight:
-    case ScrollCode::PageRight: moved = position + 1; break;
+    case ScrollCode::PageRight:
+      moved = position + 1;
+      break;
     case ScrollCode::ThumbPosition:
-    case ScrollCode::ThumbTrack: moved = carried; break;
-    case ScrollCode::Left: moved = 0; break;
-    case ScrollCode::Right: moved = last; break;
-    default: break;
+    case ScrollCode::ThumbTrack:
+      moved = carried;
+      break;
+    case ScrollCode::Left:
+      moved = 0;
+      break;
+    case ScrollCode::Right:
+      moved = last;
+      break;
+    default:
+      break;
   }
   return std::clamp(moved, 0, last);
 }

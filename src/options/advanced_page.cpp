@@ -15,7 +15,7 @@ namespace {
 // The hexadecimal fields in the order their values are read and stored; each
 // control's id is also the id of its value's name.
 constexpr int kHexFieldIds[CMyPropertyPage5::kHexFieldCount] = {
-    IDC_ADVANCED_REGION0,     IDC_ADVANCED_REGION1,     IDC_ADVANCED_REGION2,     IDC_ADVANCED_ROM_BASE,
+    IDC_ADVANCED_REGION0,    IDC_ADVANCED_REGION1,    IDC_ADVANCED_REGION2,     IDC_ADVANCED_ROM_BASE,
     IDC_ADVANCED_LB_MEM_CTL, IDC_ADVANCED_FB_MEM_CTL, IDC_ADVANCED_FB_MODE_SEL,
 };
 

@@ -61,8 +61,8 @@ constexpr ApplicationPresetTable Variant(std::size_t variant) {
   const bool localBuffer32 = (variant & 2) != 0;
   for (std::size_t row = 0; row < ApplicationPresetRows; ++row) {
     const RowOptions& o = kRowOptions[row];
-    rows[row].Settings = {o.name, localBuffer32 ? o.fastClearOn32Bit : 0, 0, o.dmaSubBuffers,
-                          o.disableMipMaps, o.softimage351};
+    rows[row].Settings = {o.name,        localBuffer32 ? o.fastClearOn32Bit : 0, 0, o.dmaSubBuffers, o.disableMipMaps,
+                          o.softimage351};
     rows[row].Mode = kRowModes[row][variant];
   }
   return rows;
@@ -109,11 +109,10 @@ std::optional<std::size_t> MatchStoredPreset(const ApplicationPresetTable& rows,
   for (std::size_t row = 0; row < rows.size(); ++row) {
     const AppSettings& s = rows[row].Settings;
     if (storedName != AsciiLowerCased(s.Name)) continue;
-    const bool options = Equal(stored.NumberOfDmaSubBuffers, s.NumberOfDmaSubBuffers) &&
-                         Equal(stored.UseFastClear, s.UseFastClear) &&
-                         Equal(stored.SupportSoftimage, s.SupportSoftimage) &&
-                         Equal(stored.DisableMipMaps, s.DisableMipMaps) &&
-                         Equal(stored.SupportSoftimage351, s.SupportSoftimage351);
+    const bool options =
+        Equal(stored.NumberOfDmaSubBuffers, s.NumberOfDmaSubBuffers) && Equal(stored.UseFastClear, s.UseFastClear) &&
+        Equal(stored.SupportSoftimage, s.SupportSoftimage) && Equal(stored.DisableMipMaps, s.DisableMipMaps) &&
+        Equal(stored.SupportSoftimage351, s.SupportSoftimage351);
     return options ? std::optional<std::size_t>(row) : std::nullopt;
   }
   return std::nullopt;

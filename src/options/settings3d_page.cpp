@@ -59,7 +59,8 @@ const win::MsgEntry<CMyPropertyPage3> CMyPropertyPage3::kMessageMap[] = {
     win::OnCommand(BN_CLICKED, IDC_3D_RGB332, &CMyPropertyPage3::OnRgb332Clicked),
 };
 
-CMyPropertyPage3::CMyPropertyPage3(PageContext context) : CPropertyPage(IDD_3D_SETTINGS), m_context(std::move(context)) {}
+CMyPropertyPage3::CMyPropertyPage3(PageContext context)
+    : CPropertyPage(IDD_3D_SETTINGS), m_context(std::move(context)) {}
 
 void CMyPropertyPage3::DoDataExchange(win::CDataExchange* pDX) {
   win::DDX_Control(pDX, IDC_3D_MEMORY, m_memory);

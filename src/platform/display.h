@@ -19,10 +19,10 @@ inline constexpr long kDispChangeBadMode = -2;
 
 // What GetDeviceCaps says of the running display.
 struct DeviceCaps {
-  std::int32_t width = 0;          // HORZRES
-  std::int32_t height = 0;         // VERTRES
-  std::int32_t bitsPerPixel = 0;   // BITSPIXEL
-  std::int32_t refresh = 0;        // VREFRESH
+  std::int32_t width = 0;         // HORZRES
+  std::int32_t height = 0;        // VERTRES
+  std::int32_t bitsPerPixel = 0;  // BITSPIXEL
+  std::int32_t refresh = 0;       // VREFRESH
 
   friend bool operator==(const DeviceCaps&, const DeviceCaps&) = default;
 };
@@ -46,15 +46,13 @@ class Display : public ModeSource {
  public:
   // ExtEscape on the screen's device context; the driver's result, where
   // 0 means "not supported" and a negative value a failure.
-  virtual int Escape(std::int32_t code, std::span<const std::uint8_t> input,
-                     std::span<std::uint8_t> output) = 0;
+  virtual int Escape(std::int32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output) = 0;
   virtual DeviceCaps Caps() = 0;
   // ChangeDisplaySettingsA with CDS_TEST (`testOnly`) or with 0; a
   // DISP_CHANGE code.
   virtual long ChangeMode(const DisplayMode& mode, bool testOnly) = 0;
   // WM_DISPLAYCHANGE with wParam `bitsPerPixel` and the size in lParam.
-  virtual void BroadcastDisplayChange(std::uint32_t bitsPerPixel, std::int32_t width,
-                                      std::int32_t height) = 0;
+  virtual void BroadcastDisplayChange(std::uint32_t bitsPerPixel, std::int32_t width, std::int32_t height) = 0;
   virtual VersionInfo Version() = 0;
 
   // QUERYESCSUPPORT with a 4-byte input holding `escape`.

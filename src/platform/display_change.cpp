@@ -23,14 +23,12 @@ std::vector<HWND> OwnTopLevelWindows() {
 
 }  // namespace
 
-void PostDisplayChange(HWND target, std::uint32_t bitsPerPixel, std::int32_t width,
-                       std::int32_t height) {
+void PostDisplayChange(HWND target, std::uint32_t bitsPerPixel, std::int32_t width, std::int32_t height) {
   ::PostMessageA(target, WM_DISPLAYCHANGE, bitsPerPixel,
                  MAKELPARAM(static_cast<WORD>(width), static_cast<WORD>(height)));
 }
 
-void PostDisplayChangeToOwnWindows(std::uint32_t bitsPerPixel, std::int32_t width,
-                                   std::int32_t height) {
+void PostDisplayChangeToOwnWindows(std::uint32_t bitsPerPixel, std::int32_t width, std::int32_t height) {
   for (HWND window : OwnTopLevelWindows()) {
     PostDisplayChange(window, bitsPerPixel, width, height);
   }

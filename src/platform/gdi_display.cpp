@@ -57,19 +57,15 @@ int SizeOf(std::size_t size) { return static_cast<int>(size); }
 bool GdiDisplay::EnumMode(std::uint32_t number, DisplayMode& out) {
   DEVMODEA devMode = EmptyDevMode();
   if (!::EnumDisplaySettingsA(nullptr, number, &devMode)) return false;
-  out = {static_cast<std::int32_t>(devMode.dmBitsPerPel),
-         static_cast<std::int32_t>(devMode.dmPelsWidth),
-         static_cast<std::int32_t>(devMode.dmPelsHeight),
-         static_cast<std::int32_t>(devMode.dmDisplayFrequency)};
+  out = {static_cast<std::int32_t>(devMode.dmBitsPerPel), static_cast<std::int32_t>(devMode.dmPelsWidth),
+         static_cast<std::int32_t>(devMode.dmPelsHeight), static_cast<std::int32_t>(devMode.dmDisplayFrequency)};
   return true;
 }
 
-int GdiDisplay::Escape(std::int32_t code, std::span<const std::uint8_t> input,
-                       std::span<std::uint8_t> output) {
+int GdiDisplay::Escape(std::int32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output) {
   const ScreenDc screen;
-  return ::ExtEscape(screen.Get(), code, SizeOf(input.size()),
-                     reinterpret_cast<LPCSTR>(input.data()), SizeOf(output.size()),
-                     reinterpret_cast<LPSTR>(output.data()));
+  return ::ExtEscape(screen.Get(), code, SizeOf(input.size()), reinterpret_cast<LPCSTR>(input.data()),
+                     SizeOf(output.size()), reinterpret_cast<LPSTR>(output.data()));
 }
 
 DeviceCaps GdiDisplay::Caps() {
@@ -83,8 +79,7 @@ long GdiDisplay::ChangeMode(const DisplayMode& mode, bool testOnly) {
   return ::ChangeDisplaySettingsA(&devMode, testOnly ? CDS_TEST : 0);
 }
 
-void GdiDisplay::BroadcastDisplayChange(std::uint32_t bitsPerPixel, std::int32_t width,
-                                        std::int32_t height) {
+void GdiDisplay::BroadcastDisplayChange(std::uint32_t bitsPerPixel, std::int32_t width, std::int32_t height) {
   PostDisplayChange(HWND_BROADCAST, bitsPerPixel, width, height);
 }
 

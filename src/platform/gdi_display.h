@@ -10,12 +10,10 @@ namespace vexel {
 class GdiDisplay final : public Display {
  public:
   bool EnumMode(std::uint32_t number, DisplayMode& out) override;
-  int Escape(std::int32_t code, std::span<const std::uint8_t> input,
-             std::span<std::uint8_t> output) override;
+  int Escape(std::int32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output) override;
   DeviceCaps Caps() override;
   long ChangeMode(const DisplayMode& mode, bool testOnly) override;
-  void BroadcastDisplayChange(std::uint32_t bitsPerPixel, std::int32_t width,
-                              std::int32_t height) override;
+  void BroadcastDisplayChange(std::uint32_t bitsPerPixel, std::int32_t width, std::int32_t height) override;
   VersionInfo Version() override;
 };
 

@@ -60,8 +60,7 @@ class MemoryKey final : public KeyImpl {
  public:
   explicit MemoryKey(std::shared_ptr<MemoryNode> node) : node_(std::move(node)) {}
 
-  long QueryValue(std::string_view name, std::uint32_t* type, void* data,
-                  std::uint32_t* size) const override {
+  long QueryValue(std::string_view name, std::uint32_t* type, void* data, std::uint32_t* size) const override {
     if (data && !size) return kInvalidParameter;
     const auto found = node_->values.find(AsciiLowerCased(name));
     if (found == node_->values.end()) return kFileNotFound;
@@ -78,8 +77,7 @@ class MemoryKey final : public KeyImpl {
     return kOk;
   }
 
-  long SetValue(std::string_view name, std::uint32_t type, const void* data,
-                std::uint32_t size) override {
+  long SetValue(std::string_view name, std::uint32_t type, const void* data, std::uint32_t size) override {
     if (node_->writesDenied) return kAccessDenied;
     if (!data && size > 0) return kNoAccess;
     const auto* bytes = static_cast<const std::uint8_t*>(data);
@@ -108,8 +106,7 @@ class MemoryKey final : public KeyImpl {
 
 }  // namespace
 
-MemoryRegistry::MemoryRegistry()
-    : roots_{std::make_shared<MemoryNode>(), std::make_shared<MemoryNode>()} {}
+MemoryRegistry::MemoryRegistry() : roots_{std::make_shared<MemoryNode>(), std::make_shared<MemoryNode>()} {}
 
 MemoryRegistry::~MemoryRegistry() = default;
 
@@ -135,15 +132,13 @@ long MemoryRegistry::CreateKey(Hive hive, std::string_view path, RegKey& out) {
   return status;
 }
 
-void MemoryRegistry::Put(Hive hive, std::string_view path, std::string_view name,
-                         StoredValue value) {
+void MemoryRegistry::Put(Hive hive, std::string_view path, std::string_view name, StoredValue value) {
   std::shared_ptr<MemoryNode> node;
   MakeNode(Root(hive), path, true, node);
   node->values[AsciiLowerCased(name)] = std::move(value);
 }
 
-std::optional<StoredValue> MemoryRegistry::Find(Hive hive, std::string_view path,
-                                                std::string_view name) const {
+std::optional<StoredValue> MemoryRegistry::Find(Hive hive, std::string_view path, std::string_view name) const {
   const auto node = FindNode(Root(hive), path);
   if (!node) return std::nullopt;
   const auto found = node->values.find(AsciiLowerCased(name));

@@ -28,10 +28,8 @@ inline constexpr std::uint32_t kRegMultiSz = 7;
 class KeyImpl {
  public:
   virtual ~KeyImpl() = default;
-  virtual long QueryValue(std::string_view name, std::uint32_t* type, void* data,
-                          std::uint32_t* size) const = 0;
-  virtual long SetValue(std::string_view name, std::uint32_t type, const void* data,
-                        std::uint32_t size) = 0;
+  virtual long QueryValue(std::string_view name, std::uint32_t* type, void* data, std::uint32_t* size) const = 0;
+  virtual long SetValue(std::string_view name, std::uint32_t type, const void* data, std::uint32_t size) = 0;
   virtual long DeleteValue(std::string_view name) = 0;
 };
 
@@ -45,8 +43,7 @@ class RegKey {
   // RegQueryValueExA: with no data buffer only the type and size are
   // returned; a buffer that is too small gives kMoreData, is left untouched,
   // and *size becomes the size needed; a missing value gives kFileNotFound.
-  long QueryValue(std::string_view name, std::uint32_t* type, void* data,
-                  std::uint32_t* size) const;
+  long QueryValue(std::string_view name, std::uint32_t* type, void* data, std::uint32_t* size) const;
   // Stores exactly `size` bytes of `data` with the given type.
   long SetValue(std::string_view name, std::uint32_t type, const void* data, std::uint32_t size);
   // kFileNotFound when there is no such value.

@@ -63,8 +63,7 @@ long WriteTextWithoutNul(RegKey& key, std::string_view name, std::string_view te
   return key.SetValue(name, kRegSz, text.data(), SizeOf(text));
 }
 
-long WriteBytes(RegKey& key, std::string_view name, std::uint32_t type,
-                std::span<const std::uint8_t> bytes) {
+long WriteBytes(RegKey& key, std::string_view name, std::uint32_t type, std::span<const std::uint8_t> bytes) {
   return key.SetValue(name, type, bytes.data(), static_cast<std::uint32_t>(bytes.size()));
 }
 

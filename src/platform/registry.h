@@ -48,7 +48,6 @@ long WriteDword(RegKey& key, std::string_view name, std::uint32_t value);
 long WriteText(RegKey& key, std::string_view name, std::string_view text);
 // REG_SZ holding exactly the characters, no NUL.
 long WriteTextWithoutNul(RegKey& key, std::string_view name, std::string_view text);
-long WriteBytes(RegKey& key, std::string_view name, std::uint32_t type,
-                std::span<const std::uint8_t> bytes);
+long WriteBytes(RegKey& key, std::string_view name, std::uint32_t type, std::span<const std::uint8_t> bytes);
 
 }  // namespace vexel

@@ -7,8 +7,7 @@
 namespace vexel {
 
 Seams MakeProductionSeams() {
-  return {std::make_shared<Win32Registry>(), std::make_shared<GdiDisplay>(),
-          std::make_shared<Win32SystemRestart>()};
+  return {std::make_shared<Win32Registry>(), std::make_shared<GdiDisplay>(), std::make_shared<Win32SystemRestart>()};
 }
 
 }  // namespace vexel

@@ -3,8 +3,7 @@
 namespace vexel {
 
 std::string RestartFailureText(const RestartFailure& failure) {
-  return failure.callName + " Error #" +
-         std::to_string(static_cast<std::int32_t>(failure.lastError));
+  return failure.callName + " Error #" + std::to_string(static_cast<std::int32_t>(failure.lastError));
 }
 
 }  // namespace vexel

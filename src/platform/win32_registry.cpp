@@ -13,8 +13,7 @@ class Win32Key final : public KeyImpl {
   Win32Key(const Win32Key&) = delete;
   Win32Key& operator=(const Win32Key&) = delete;
 
-  long QueryValue(std::string_view name, std::uint32_t* type, void* data,
-                  std::uint32_t* size) const override {
+  long QueryValue(std::string_view name, std::uint32_t* type, void* data, std::uint32_t* size) const override {
     DWORD valueType = 0;
     DWORD byteCount = size ? *size : 0;
     const LONG status = ::RegQueryValueExA(key_, std::string(name).c_str(), nullptr, &valueType,
@@ -24,16 +23,12 @@ class Win32Key final : public KeyImpl {
     return status;
   }
 
-  long SetValue(std::string_view name, std::uint32_t type, const void* data,
-                std::uint32_t size) override {
+  long SetValue(std::string_view name, std::uint32_t type, const void* data, std::uint32_t size) override {
     if (!data && size > 0) return kNoAccess;
-    return ::RegSetValueExA(key_, std::string(name).c_str(), 0, type,
-                            GuardedCopy(type, data, size).data(), size);
+    return ::RegSetValueExA(key_, std::string(name).c_str(), 0, type, GuardedCopy(type, data, size).data(), size);
   }
 
-  long DeleteValue(std::string_view name) override {
-    return ::RegDeleteValueA(key_, std::string(name).c_str());
-  }
+  long DeleteValue(std::string_view name) override { return ::RegDeleteValueA(key_, std::string(name).c_str()); }
 
  private:
   // For text types RegSetValueExA looks at the byte after the data and, when
@@ -54,16 +49,12 @@ RegKey Adopt(HKEY key) { return RegKey(std::make_unique<Win32Key>(key)); }
 
 }  // namespace
 
-Win32Registry::Win32Registry()
-    : roots_{Root{HKEY_LOCAL_MACHINE, {}}, Root{HKEY_CURRENT_USER, {}}} {}
+Win32Registry::Win32Registry() : roots_{Root{HKEY_LOCAL_MACHINE, {}}, Root{HKEY_CURRENT_USER, {}}} {}
 
 Win32Registry::Win32Registry(std::string_view machineKey, std::string_view userKey)
-    : roots_{Root{HKEY_CURRENT_USER, std::string(machineKey)},
-             Root{HKEY_CURRENT_USER, std::string(userKey)}} {}
+    : roots_{Root{HKEY_CURRENT_USER, std::string(machineKey)}, Root{HKEY_CURRENT_USER, std::string(userKey)}} {}
 
-const Win32Registry::Root& Win32Registry::RootOf(Hive hive) const {
-  return roots_[hive == Hive::LocalMachine ? 0 : 1];
-}
+const Win32Registry::Root& Win32Registry::RootOf(Hive hive) const { return roots_[hive == Hive::LocalMachine ? 0 : 1]; }
 
 std::string Win32Registry::FullPath(Hive hive, std::string_view path) const {
   const std::string& root = RootOf(hive).path;
@@ -76,8 +67,7 @@ long Win32Registry::OpenKey(Hive hive, std::string_view path, RegKey& out) {
   out.Close();
   if (IsBadKeyPath(path)) return kBadPathname;
   HKEY key = nullptr;
-  const LONG status =
-      ::RegOpenKeyExA(RootOf(hive).parent, FullPath(hive, path).c_str(), 0, MAXIMUM_ALLOWED, &key);
+  const LONG status = ::RegOpenKeyExA(RootOf(hive).parent, FullPath(hive, path).c_str(), 0, MAXIMUM_ALLOWED, &key);
   if (status == ERROR_SUCCESS) out = Adopt(key);
   return status;
 }
@@ -86,9 +76,8 @@ long Win32Registry::CreateKey(Hive hive, std::string_view path, RegKey& out) {
   out.Close();
   if (IsBadKeyPath(path)) return kBadPathname;
   HKEY key = nullptr;
-  const LONG status =
-      ::RegCreateKeyExA(RootOf(hive).parent, FullPath(hive, path).c_str(), 0, nullptr,
-                        REG_OPTION_NON_VOLATILE, MAXIMUM_ALLOWED, nullptr, &key, nullptr);
+  const LONG status = ::RegCreateKeyExA(RootOf(hive).parent, FullPath(hive, path).c_str(), 0, nullptr,
+                                        REG_OPTION_NON_VOLATILE, MAXIMUM_ALLOWED, nullptr, &key, nullptr);
   if (status == ERROR_SUCCESS) out = Adopt(key);
   return status;
 }

@@ -39,8 +39,7 @@ TOKEN_PRIVILEGES ShutdownPrivilege() {
 
 void Win32SystemRestart::Restart(const FailureReport& report) {
   Token token;
-  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY,
-                          token.Out())) {
+  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.Out())) {
     ReportLastError(report, "OpenProcessToken");
   }
   TOKEN_PRIVILEGES privileges = ShutdownPrivilege();

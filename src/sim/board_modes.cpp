@@ -24,21 +24,20 @@ struct DepthSizes {
 };
 
 // The VexelHawk: 1280 x 1024 up to 15 bits per pixel, 640 x 480 in 8 bits only.
-constexpr SizeTimings kHawk8[] = {{640, 480, kOnly60Hz},     {800, 600, kEveryRefresh},
-                                  {1024, 768, kEveryRefresh}, {1152, 870, kNo72Hz},
+constexpr SizeTimings kHawk8[] = {{640, 480, kOnly60Hz},
+                                  {800, 600, kEveryRefresh},
+                                  {1024, 768, kEveryRefresh},
+                                  {1152, 870, kNo72Hz},
                                   {1280, 1024, kEveryRefresh}};
-constexpr SizeTimings kHawk15[] = {{800, 600, kEveryRefresh}, {1024, 768, kEveryRefresh},
-                                   {1152, 870, kNo72Hz}, {1280, 1024, kEveryRefresh}};
-constexpr SizeTimings kHawk32[] = {{800, 600, kEveryRefresh}, {1024, 768, kEveryRefresh},
-                                   {1152, 870, kNo72Hz}};
+constexpr SizeTimings kHawk15[] = {
+    {800, 600, kEveryRefresh}, {1024, 768, kEveryRefresh}, {1152, 870, kNo72Hz}, {1280, 1024, kEveryRefresh}};
+constexpr SizeTimings kHawk32[] = {{800, 600, kEveryRefresh}, {1024, 768, kEveryRefresh}, {1152, 870, kNo72Hz}};
 constexpr DepthSizes kHawk[] = {{8, kHawk8}, {15, kHawk15}, {32, kHawk32}};
 
 // The VexelKite: no 1152 x 870, 1280 x 1024 in 8 bits only, 32 bits at
 // 800 x 600 only.
-constexpr SizeTimings kKite8[] = {{640, 480, kOnly60Hz},
-                                  {800, 600, kEveryRefresh},
-                                  {1024, 768, kEveryRefresh},
-                                  {1280, 1024, kEveryRefresh}};
+constexpr SizeTimings kKite8[] = {
+    {640, 480, kOnly60Hz}, {800, 600, kEveryRefresh}, {1024, 768, kEveryRefresh}, {1280, 1024, kEveryRefresh}};
 constexpr SizeTimings kKite15[] = {{800, 600, kEveryRefresh}, {1024, 768, kEveryRefresh}};
 constexpr SizeTimings kKite32[] = {{800, 600, kEveryRefresh}};
 constexpr DepthSizes kKite[] = {{8, kKite8}, {15, kKite15}, {32, kKite32}};

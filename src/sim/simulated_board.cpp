@@ -34,8 +34,7 @@ bool IsDefaultRefresh(std::int32_t refresh) { return refresh == 0 || refresh == 
 
 }  // namespace
 
-SimulatedBoard::SimulatedBoard(std::shared_ptr<Registry> registry,
-                               const SimulatedBoardConfig& config)
+SimulatedBoard::SimulatedBoard(std::shared_ptr<Registry> registry, const SimulatedBoardConfig& config)
     : config_(config), miniport_(std::move(registry), config), modes_(DriverModes(config.model)) {}
 
 void SimulatedBoard::Boot() {
@@ -61,8 +60,7 @@ bool SimulatedBoard::EnumMode(std::uint32_t number, DisplayMode& out) const {
 int SimulatedBoard::Escape(std::int32_t code, std::span<const std::uint8_t> input,
                            std::span<std::uint8_t> output) const {
   if (code == QueryEscSupportEscape) {
-    const bool supported =
-        input.size() >= 4 && Supports(static_cast<std::int32_t>(ReadLittleEndian32(input)));
+    const bool supported = input.size() >= 4 && Supports(static_cast<std::int32_t>(ReadLittleEndian32(input)));
     return supported ? kEscapeDone : 0;
   }
   if (!Supports(code)) return 0;
@@ -100,8 +98,7 @@ DisplayMode SimulatedBoard::RunningMode() const {
 // Like real drivers, the board reports 16 bits per pixel for its 15-bit modes.
 DeviceCaps SimulatedBoard::Caps() const {
   const DisplayMode mode = RunningMode();
-  return {mode.PelsWidth, mode.PelsHeight, mode.BitsPerPel == 15 ? 16 : mode.BitsPerPel,
-          mode.DisplayFrequency};
+  return {mode.PelsWidth, mode.PelsHeight, mode.BitsPerPel == 15 ? 16 : mode.BitsPerPel, mode.DisplayFrequency};
 }
 
 long SimulatedBoard::ChangeMode(const DisplayMode& mode, bool testOnly) {
@@ -115,8 +112,7 @@ std::optional<DisplayMode> SimulatedBoard::FindListed(const DisplayMode& mode) c
   const auto matches = [&](const DisplayMode& listed) {
     return listed.BitsPerPel == mode.BitsPerPel && listed.PelsWidth == mode.PelsWidth &&
            listed.PelsHeight == mode.PelsHeight &&
-           (listed.DisplayFrequency == mode.DisplayFrequency ||
-            IsDefaultRefresh(mode.DisplayFrequency));
+           (listed.DisplayFrequency == mode.DisplayFrequency || IsDefaultRefresh(mode.DisplayFrequency));
   };
   const auto found = std::ranges::find_if(modes_, matches);
   if (found == modes_.end()) return std::nullopt;

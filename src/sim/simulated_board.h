@@ -32,8 +32,7 @@ class SimulatedBoard {
 
   const std::vector<DisplayMode>& Modes() const { return modes_; }
   bool EnumMode(std::uint32_t number, DisplayMode& out) const;
-  int Escape(std::int32_t code, std::span<const std::uint8_t> input,
-             std::span<std::uint8_t> output) const;
+  int Escape(std::int32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output) const;
   DisplayMode RunningMode() const;
   DeviceCaps Caps() const;
   // Accepts only listed modes; a set becomes the running mode.

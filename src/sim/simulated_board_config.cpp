@@ -29,8 +29,8 @@ std::optional<std::uint32_t> NumberIn(std::string_view digits, std::uint32_t max
 }
 
 // "<n><suffix>" or "<prefix><n>": the number, when the word has that shape.
-std::optional<std::uint32_t> NumberBetween(std::string_view word, std::string_view prefix,
-                                           std::string_view suffix, std::uint32_t max) {
+std::optional<std::uint32_t> NumberBetween(std::string_view word, std::string_view prefix, std::string_view suffix,
+                                           std::uint32_t max) {
   if (!word.starts_with(prefix) || !word.ends_with(suffix)) return std::nullopt;
   if (word.size() <= prefix.size() + suffix.size()) return std::nullopt;
   return NumberIn(word.substr(prefix.size(), word.size() - prefix.size() - suffix.size()), max);

@@ -15,13 +15,11 @@ class SimulatedDisplay final : public Display {
   explicit SimulatedDisplay(std::shared_ptr<SimulatedBoard> board) : board_(std::move(board)) {}
 
   bool EnumMode(std::uint32_t number, DisplayMode& out) override;
-  int Escape(std::int32_t code, std::span<const std::uint8_t> input,
-             std::span<std::uint8_t> output) override;
+  int Escape(std::int32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output) override;
   DeviceCaps Caps() override;
   // A successful set is announced as the system would announce it.
   long ChangeMode(const DisplayMode& mode, bool testOnly) override;
-  void BroadcastDisplayChange(std::uint32_t bitsPerPixel, std::int32_t width,
-                              std::int32_t height) override;
+  void BroadcastDisplayChange(std::uint32_t bitsPerPixel, std::int32_t width, std::int32_t height) override;
   VersionInfo Version() override;
 
  private:

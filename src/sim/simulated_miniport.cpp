@@ -87,9 +87,7 @@ std::uint32_t DwordOf(const DisplayMode& mode, const ModeValueName& value) {
   return static_cast<std::uint32_t>(mode.*value.field);
 }
 
-const char* AdapterName(BoardModel model) {
-  return model == BoardModel::VexelHawk ? "VexelHawk" : "VexelKite";
-}
+const char* AdapterName(BoardModel model) { return model == BoardModel::VexelHawk ? "VexelHawk" : "VexelKite"; }
 
 // The VexelHawk carries the Delta set-up chip, the VexelKite does not.
 const char* ChipName(BoardModel model) {
@@ -98,8 +96,7 @@ const char* ChipName(BoardModel model) {
 
 }  // namespace
 
-SimulatedMiniport::SimulatedMiniport(std::shared_ptr<Registry> registry,
-                                     const SimulatedBoardConfig& config)
+SimulatedMiniport::SimulatedMiniport(std::shared_ptr<Registry> registry, const SimulatedBoardConfig& config)
     : registry_(std::move(registry)), config_(config) {}
 
 void SimulatedMiniport::Publish(const DisplayMode& startupMode) {

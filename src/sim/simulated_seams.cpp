@@ -35,8 +35,7 @@ Seams MakeSimulatedSeams(const SimulatedBoardConfig& config) {
   auto registry = std::make_shared<Win32Registry>(config.registryRoot + "\\Machine", "");
   auto board = std::make_shared<SimulatedBoard>(registry, config);
   board->Boot();
-  return {registry, std::make_shared<SimulatedDisplay>(board),
-          std::make_shared<SimulatedRestart>(board)};
+  return {registry, std::make_shared<SimulatedDisplay>(board), std::make_shared<SimulatedRestart>(board)};
 }
 
 }  // namespace vexel

@@ -14,9 +14,9 @@ inline constexpr int32_t DriverInfoEscape = 2067;
 // What the driver said to the two escapes. The information escape is only
 // sent when both were reported as supported.
 struct DriverEscapeOutcome {
-    bool VersionSupported = false;
-    bool InfoSupported = false;
-    int32_t InfoResult = 0;
+  bool VersionSupported = false;
+  bool InfoSupported = false;
+  int32_t InfoResult = 0;
 };
 
 // The driver counts as answering only when it supports both escapes and the

@@ -8,91 +8,89 @@ namespace vexel {
 namespace {
 
 // Drivers report their 15-bit modes as 16 bits per pixel.
-int32_t RunningDepth(int32_t bitsPerPixel) {
-    return bitsPerPixel == 16 ? 15 : bitsPerPixel;
-}
+int32_t RunningDepth(int32_t bitsPerPixel) { return bitsPerPixel == 16 ? 15 : bitsPerPixel; }
 
 bool AskForDriverInfo(Display& display, DriverInfoReply& reply) {
-    DriverEscapeOutcome outcome;
-    outcome.VersionSupported = display.QueryEscapeSupport(DriverVersionEscape);
-    outcome.InfoSupported = outcome.VersionSupported && display.QueryEscapeSupport(DriverInfoEscape);
-    if (outcome.InfoSupported) {
-        outcome.InfoResult = display.Escape(DriverInfoEscape, EscapeInput(DriverInfoEscape), reply.Bytes);
-    }
-    return DriverAnswered(outcome);
+  DriverEscapeOutcome outcome;
+  outcome.VersionSupported = display.QueryEscapeSupport(DriverVersionEscape);
+  outcome.InfoSupported = outcome.VersionSupported && display.QueryEscapeSupport(DriverInfoEscape);
+  if (outcome.InfoSupported) {
+    outcome.InfoResult = display.Escape(DriverInfoEscape, EscapeInput(DriverInfoEscape), reply.Bytes);
+  }
+  return DriverAnswered(outcome);
 }
 
 // The four start-up values of the device key, each 0 when it cannot be read.
 DisplayMode ReadStartupMode(Registry& registry, std::string_view deviceKey) {
-    DisplayMode mode;
-    ReadDefaultSettings(OpenMachineKey(registry, deviceKey), RegKey(), mode);
-    return mode;
+  DisplayMode mode;
+  ReadDefaultSettings(OpenMachineKey(registry, deviceKey), RegKey(), mode);
+  return mode;
 }
 
 bool IsComplete(const DisplayMode& mode) {
-    return mode.BitsPerPel != 0 && mode.PelsWidth != 0 && mode.PelsHeight != 0 && mode.DisplayFrequency != 0;
+  return mode.BitsPerPel != 0 && mode.PelsWidth != 0 && mode.PelsHeight != 0 && mode.DisplayFrequency != 0;
 }
 
 DisplayMode RunningMode(Display& display) {
-    const DeviceCaps caps = display.Caps();
-    return {RunningDepth(caps.bitsPerPixel), caps.width, caps.height, caps.refresh};
+  const DeviceCaps caps = display.Caps();
+  return {RunningDepth(caps.bitsPerPixel), caps.width, caps.height, caps.refresh};
 }
 
 }  // namespace
 
 RegKey OpenMachineKey(Registry& registry, std::string_view path) {
-    RegKey key;
-    if (!path.empty()) {
-        registry.OpenKey(Hive::LocalMachine, path, key);
-    }
-    return key;
+  RegKey key;
+  if (!path.empty()) {
+    registry.OpenKey(Hive::LocalMachine, path, key);
+  }
+  return key;
 }
 
 std::optional<std::string> FindDeviceKey(Registry& registry) {
-    const RegKey key = OpenMachineKey(registry, names::DeviceMapKey);
-    std::string deviceMapValue;
-    if (!ReadText(key, names::DeviceVideo0, deviceMapValue)) {
-        return std::nullopt;
-    }
-    return DeviceKeyFromDeviceMap(deviceMapValue);
+  const RegKey key = OpenMachineKey(registry, names::DeviceMapKey);
+  std::string deviceMapValue;
+  if (!ReadText(key, names::DeviceVideo0, deviceMapValue)) {
+    return std::nullopt;
+  }
+  return DeviceKeyFromDeviceMap(deviceMapValue);
 }
 
 bool QueryDriverInfo(Registry& registry, Display& display, std::string_view deviceKey, DriverInfoReply& info,
                      bool& answered, uint32_t& memorySize) {
-    DriverInfoReply reply;
-    const bool driverAnswered = AskForDriverInfo(display, reply);
-    if (driverAnswered) {
-        info = reply;
-        answered = true;
-    }
-    ReadDword(OpenMachineKey(registry, deviceKey), names::MemorySize, memorySize);
-    return driverAnswered;
+  DriverInfoReply reply;
+  const bool driverAnswered = AskForDriverInfo(display, reply);
+  if (driverAnswered) {
+    info = reply;
+    answered = true;
+  }
+  ReadDword(OpenMachineKey(registry, deviceKey), names::MemorySize, memorySize);
+  return driverAnswered;
 }
 
 DisplayMode ReadCurrentMode(Registry& registry, Display& display, std::string_view cardName,
                             const std::function<void()>& markModified) {
-    const DisplayMode stored = ReadStartupMode(registry, FindDeviceKey(registry).value_or(""));
-    if (cardName.empty() && IsComplete(stored)) {
-        return stored;
-    }
-    markModified();
-    return RunningMode(display);
+  const DisplayMode stored = ReadStartupMode(registry, FindDeviceKey(registry).value_or(""));
+  if (cardName.empty() && IsComplete(stored)) {
+    return stored;
+  }
+  markModified();
+  return RunningMode(display);
 }
 
 long WritePerMakerKey(Registry& registry, std::string_view keyPath, const PerMakerValues& values) {
-    RegKey key;
-    if (const long status = registry.CreateKey(Hive::LocalMachine, keyPath, key); status != kOk) {
-        return status;
-    }
-    const long cardStatus = WriteText(key, names::InstalledCard, values.CardName);
-    const long pathStatus = WriteText(key, names::RegistryPath, values.RegistryPath);
-    return cardStatus != kOk ? cardStatus : pathStatus;
+  RegKey key;
+  if (const long status = registry.CreateKey(Hive::LocalMachine, keyPath, key); status != kOk) {
+    return status;
+  }
+  const long cardStatus = WriteText(key, names::InstalledCard, values.CardName);
+  const long pathStatus = WriteText(key, names::RegistryPath, values.RegistryPath);
+  return cardStatus != kOk ? cardStatus : pathStatus;
 }
 
 void ReadPerMakerKey(Registry& registry, std::string_view keyPath, PerMakerValues& values) {
-    const RegKey key = OpenMachineKey(registry, keyPath);
-    ReadText(key, names::InstalledCard, values.CardName);
-    ReadText(key, names::RegistryPath, values.RegistryPath);
+  const RegKey key = OpenMachineKey(registry, keyPath);
+  ReadText(key, names::InstalledCard, values.CardName);
+  ReadText(key, names::RegistryPath, values.RegistryPath);
 }
 
 }  // namespace vexel

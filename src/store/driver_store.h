@@ -42,8 +42,8 @@ DisplayMode ReadCurrentMode(Registry& registry, Display& display, std::string_vi
 
 // The two values the panel remembers under its per-maker key.
 struct PerMakerValues {
-    std::string CardName;
-    std::string RegistryPath;
+  std::string CardName;
+  std::string RegistryPath;
 };
 
 // Creates the key and stores both values as REG_SZ with their NUL. Returns

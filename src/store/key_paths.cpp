@@ -14,48 +14,48 @@ constexpr std::string_view PerMakerRoot = "SOFTWARE\\Vexelworks";
 
 // Takes the last non-empty component off `path` and returns it.
 std::string_view PopLastComponent(std::string_view& path) {
-    while (!path.empty() && path.back() == '\\') {
-        path.remove_suffix(1);
-    }
-    const size_t separator = path.find_last_of('\\');
-    const size_t start = separator == std::string_view::npos ? 0 : separator + 1;
-    const std::string_view component = path.substr(start);
-    path = path.substr(0, start);
-    return component;
+  while (!path.empty() && path.back() == '\\') {
+    path.remove_suffix(1);
+  }
+  const size_t separator = path.find_last_of('\\');
+  const size_t start = separator == std::string_view::npos ? 0 : separator + 1;
+  const std::string_view component = path.substr(start);
+  path = path.substr(0, start);
+  return component;
 }
 
 std::string JoinKey(std::string_view parent, std::string_view child) {
-    std::string path(parent);
-    path += '\\';
-    path += child;
-    return path;
+  std::string path(parent);
+  path += '\\';
+  path += child;
+  return path;
 }
 
 }  // namespace
 
 std::string DeviceKeyFromDeviceMap(std::string_view deviceMapValue) {
-    const std::string_view text = deviceMapValue.substr(0, deviceMapValue.find('\0'));
-    const auto prefix = std::ranges::search(text, MachinePrefix, {}, AsciiUpper, AsciiUpper);
-    return prefix.empty() ? std::string(text) : std::string(prefix.end(), text.end());
+  const std::string_view text = deviceMapValue.substr(0, deviceMapValue.find('\0'));
+  const auto prefix = std::ranges::search(text, MachinePrefix, {}, AsciiUpper, AsciiUpper);
+  return prefix.empty() ? std::string(text) : std::string(prefix.end(), text.end());
 }
 
 std::string ServiceKeyPath(std::string_view keyPath) {
-    const size_t separator = keyPath.find_last_of('\\');
-    return separator == std::string_view::npos ? std::string() : std::string(keyPath.substr(0, separator));
+  const size_t separator = keyPath.find_last_of('\\');
+  return separator == std::string_view::npos ? std::string() : std::string(keyPath.substr(0, separator));
 }
 
 std::string ProfileKeyPath(std::string_view basePath) {
-    std::string_view rest = basePath;
-    const std::string_view last = PopLastComponent(rest);
-    const std::string_view parent = PopLastComponent(rest);
-    if (parent.empty()) {
-        return {};
-    }
-    return JoinKey(JoinKey(ProfileServicesRoot, parent), last);
+  std::string_view rest = basePath;
+  const std::string_view last = PopLastComponent(rest);
+  const std::string_view parent = PopLastComponent(rest);
+  if (parent.empty()) {
+    return {};
+  }
+  return JoinKey(JoinKey(ProfileServicesRoot, parent), last);
 }
 
 std::string PerMakerKeyPath(std::string_view internalName, std::string_view fileVersion) {
-    return JoinKey(JoinKey(PerMakerRoot, internalName), fileVersion);
+  return JoinKey(JoinKey(PerMakerRoot, internalName), fileVersion);
 }
 
 }  // namespace vexel

@@ -7,7 +7,9 @@ SettingsKey::SettingsKey(Registry& registry, std::string_view path) : m_path(pat
   if (!m_path.empty()) m_openStatus = registry.OpenKey(Hive::LocalMachine, m_path, m_key);
 }
 
-bool SettingsKey::ReadDword(std::string_view name, uint32_t& value) const { return vexel::ReadDword(m_key, name, value); }
+bool SettingsKey::ReadDword(std::string_view name, uint32_t& value) const {
+  return vexel::ReadDword(m_key, name, value);
+}
 
 bool SettingsKey::ReadDword(std::string_view name, int32_t& value) const {
   uint32_t raw = static_cast<uint32_t>(value);
@@ -16,7 +18,9 @@ bool SettingsKey::ReadDword(std::string_view name, int32_t& value) const {
   return true;
 }
 
-bool SettingsKey::ReadText(std::string_view name, std::string& text) const { return vexel::ReadText(m_key, name, text); }
+bool SettingsKey::ReadText(std::string_view name, std::string& text) const {
+  return vexel::ReadText(m_key, name, text);
+}
 
 void SettingsKey::WriteDword(std::string_view name, uint32_t value, WriteFailures& failures) {
   Report(name, vexel::WriteDword(m_key, name, value), failures);

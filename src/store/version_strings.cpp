@@ -13,35 +13,34 @@ namespace {
 constexpr wchar_t StringBlock[] = L"\\StringFileInfo\\000004B0\\";
 
 std::wstring OwnModuleFile() {
-    std::wstring path(MAX_PATH + 1, L'\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
+  std::wstring path(MAX_PATH + 1, L'\0');
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
     }
+    path.resize(path.size() * 2);
+  }
 }
 
 std::wstring Wide(std::string_view text) {
-    std::wstring wide(text.size(), L'\0');
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                                             static_cast<int>(wide.size()));
-    wide.resize(static_cast<size_t>(length > 0 ? length : 0));
-    return wide;
+  std::wstring wide(text.size(), L'\0');
+  const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                           static_cast<int>(wide.size()));
+  wide.resize(static_cast<size_t>(length > 0 ? length : 0));
+  return wide;
 }
 
 std::string Ansi(std::wstring_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                           nullptr, nullptr);
-    std::string ansi(static_cast<size_t>(size > 0 ? size : 0), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), size, nullptr,
-                          nullptr);
-    return ansi;
+  if (text.empty()) {
+    return {};
+  }
+  const int size =
+      ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string ansi(static_cast<size_t>(size > 0 ? size : 0), '\0');
+  ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), size, nullptr, nullptr);
+  return ansi;
 }
 
 }  // namespace
@@ -49,39 +48,39 @@ std::string Ansi(std::wstring_view text) {
 VersionResource VersionResource::Own() { return VersionResource(OwnModuleFile()); }
 
 VersionResource::VersionResource(const std::wstring& moduleFile) {
-    DWORD ignored = 0;
-    const DWORD size = ::GetFileVersionInfoSizeW(moduleFile.c_str(), &ignored);
-    if (size == 0) {
-        return;
-    }
-    block_.assign(size, '\0');
-    if (!::GetFileVersionInfoW(moduleFile.c_str(), 0, size, block_.data())) {
-        block_.clear();
-    }
+  DWORD ignored = 0;
+  const DWORD size = ::GetFileVersionInfoSizeW(moduleFile.c_str(), &ignored);
+  if (size == 0) {
+    return;
+  }
+  block_.assign(size, '\0');
+  if (!::GetFileVersionInfoW(moduleFile.c_str(), 0, size, block_.data())) {
+    block_.clear();
+  }
 }
 
 std::optional<std::string> VersionResource::String(std::string_view entry) const {
-    if (block_.empty()) {
-        return std::nullopt;
-    }
-    const std::wstring query = StringBlock + Wide(entry);
-    wchar_t* text = nullptr;
-    UINT length = 0;
-    if (!::VerQueryValueW(block_.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) || !text) {
-        return std::nullopt;
-    }
-    // The length may or may not count the terminating NUL.
-    return Ansi(std::wstring_view(text, ::wcsnlen(text, length)));
+  if (block_.empty()) {
+    return std::nullopt;
+  }
+  const std::wstring query = StringBlock + Wide(entry);
+  wchar_t* text = nullptr;
+  UINT length = 0;
+  if (!::VerQueryValueW(block_.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) || !text) {
+    return std::nullopt;
+  }
+  // The length may or may not count the terminating NUL.
+  return Ansi(std::wstring_view(text, ::wcsnlen(text, length)));
 }
 
 std::optional<std::string> OwnPerMakerKeyPath() {
-    const VersionResource own = VersionResource::Own();
-    const std::optional<std::string> internalName = own.String("InternalName");
-    const std::optional<std::string> fileVersion = own.String("FileVersion");
-    if (!internalName || !fileVersion || internalName->empty() || fileVersion->empty()) {
-        return std::nullopt;
-    }
-    return PerMakerKeyPath(*internalName, *fileVersion);
+  const VersionResource own = VersionResource::Own();
+  const std::optional<std::string> internalName = own.String("InternalName");
+  const std::optional<std::string> fileVersion = own.String("FileVersion");
+  if (!internalName || !fileVersion || internalName->empty() || fileVersion->empty()) {
+    return std::nullopt;
+  }
+  return PerMakerKeyPath(*internalName, *fileVersion);
 }
 
 }  // namespace vexel

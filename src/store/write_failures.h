@@ -31,7 +31,6 @@ class WriteFailures {
 
 // The message the user gets: one line per failure, each with the system's
 // reason as `reasonOf` words it.
-std::string WriteFailuresText(const std::vector<WriteFailure>& failures,
-                              std::string (*reasonOf)(long status));
+std::string WriteFailuresText(const std::vector<WriteFailure>& failures, std::string (*reasonOf)(long status));
 
 }  // namespace vexel

@@ -112,7 +112,8 @@ std::string SelectedText(HWND control, const ListMessages& m) {
   const LRESULT length = ::SendMessageA(control, m.getTextLength, static_cast<WPARAM>(index), 0);
   if (length < 0) return {};
   std::string text(static_cast<size_t>(length) + 1, '\0');
-  const LRESULT copied = ::SendMessageA(control, m.getText, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  const LRESULT copied =
+      ::SendMessageA(control, m.getText, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
   text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
   return text;
 }
@@ -121,7 +122,8 @@ void ExchangeString(CDataExchange* pDX, int id, std::string& value, const ListMe
   HWND control = pDX->PrepareCtrl(id);
   if (pDX->m_bSaveAndValidate) {
     value = SelectedText(control, m);
-  } else if (::SendMessageA(control, m.selectString, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(value.c_str())) < 0) {
+  } else if (::SendMessageA(control, m.selectString, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(value.c_str())) <
+             0) {
     ::SendMessageA(control, m.setCurSel, static_cast<WPARAM>(-1), 0);
   }
 }
@@ -132,7 +134,6 @@ void DDX_CBIndex(CDataExchange* pDX, int id, int32_t& index) { ExchangeIndex(pDX
 void DDX_CBString(CDataExchange* pDX, int id, std::string& value) { ExchangeString(pDX, id, value, kComboBox); }
 void DDX_LBIndex(CDataExchange* pDX, int id, int32_t& index) { ExchangeIndex(pDX, id, index, kListBox); }
 void DDX_LBString(CDataExchange* pDX, int id, std::string& value) { ExchangeString(pDX, id, value, kListBox); }
-
 
 template <class Number>
 void CheckRange(CDataExchange* pDX, Number value, Number minimum, Number maximum) {

@@ -50,9 +50,14 @@ void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 bool CDialog::OnWndMsg(const Msg& msg, LRESULT& result) {
   if (msg.message != WM_COMMAND || HIWORD(msg.wParam) != BN_CLICKED) return CWnd::OnWndMsg(msg, result);
   switch (LOWORD(msg.wParam)) {
-    case IDOK: OnOK(); return true;
-    case IDCANCEL: OnCancel(); return true;
-    default: return CWnd::OnWndMsg(msg, result);
+    case IDOK:
+      OnOK();
+      return true;
+    case IDCANCEL:
+      OnCancel();
+      return true;
+    default:
+      return CWnd::OnWndMsg(msg, result);
   }
 }
 

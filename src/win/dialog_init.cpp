@@ -19,9 +19,12 @@ T ReadAt(std::span<const std::uint8_t> data, std::size_t offset) {
 
 UINT MessageOf(WORD recordMessage) {
   switch (recordMessage) {
-    case kRecordListBoxAddString: return LB_ADDSTRING;
-    case kRecordComboBoxAddString: return CB_ADDSTRING;
-    default: return 0;
+    case kRecordListBoxAddString:
+      return LB_ADDSTRING;
+    case kRecordComboBoxAddString:
+      return CB_ADDSTRING;
+    default:
+      return 0;
   }
 }
 

@@ -15,9 +15,7 @@ class CEvent {
   bool IsValid() const { return m_hObject.Get() != nullptr; }
   bool SetEvent() const { return ::SetEvent(m_hObject.Get()) != FALSE; }
   // True when the event was signalled within the time.
-  bool Wait(DWORD milliseconds) const {
-    return ::WaitForSingleObject(m_hObject.Get(), milliseconds) == WAIT_OBJECT_0;
-  }
+  bool Wait(DWORD milliseconds) const { return ::WaitForSingleObject(m_hObject.Get(), milliseconds) == WAIT_OBJECT_0; }
   HANDLE GetHandle() const { return m_hObject.Get(); }
 
  private:

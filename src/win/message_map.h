@@ -20,8 +20,8 @@ namespace vexel::win {
 template <class T>
 struct MsgEntry {
   UINT message;
-  UINT code;  // notification code of WM_COMMAND or WM_NOTIFY
-  UINT id;    // control id of WM_COMMAND or WM_NOTIFY
+  UINT code;    // notification code of WM_COMMAND or WM_NOTIFY
+  UINT id;      // control id of WM_COMMAND or WM_NOTIFY
   UINT lastId;  // the last id of a range that starts at id (equal to id otherwise)
   LRESULT (T::*handler)(const Msg&);
   void (T::*command)();

@@ -33,9 +33,7 @@ std::string_view WithoutPlus(std::string_view text) {
 
 std::optional<int32_t> ParseInt(std::string_view text) { return ParseWhole<int32_t>(WithoutPlus(Trim(text))); }
 
-std::optional<uint32_t> ParseUnsigned(std::string_view text) {
-  return ParseWhole<uint32_t>(WithoutPlus(Trim(text)));
-}
+std::optional<uint32_t> ParseUnsigned(std::string_view text) { return ParseWhole<uint32_t>(WithoutPlus(Trim(text))); }
 
 std::string FormatMessage2(std::string_view pattern, std::string_view first, std::string_view second) {
   std::string out;

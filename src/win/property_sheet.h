@@ -46,8 +46,7 @@ class CPropertySheet : public CWnd {
 
  private:
   static int CALLBACK SheetCallback(HWND hwnd, UINT message, LPARAM lParam);
-  static LRESULT CALLBACK SheetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                    DWORD_PTR self);
+  static LRESULT CALLBACK SheetProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
   LRESULT HandleSheetMessage(const Msg& msg);
 
   std::string m_strCaption;

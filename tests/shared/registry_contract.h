@@ -192,8 +192,7 @@ TYPED_TEST_P(RegistryContract, BinaryAndMultiStringRoundTrip) {
   EXPECT_EQ(utf16, read);
 
   const std::string drivers("vexel\0vexelalt\0\0", 16);
-  ASSERT_EQ(kOk, WriteBytes(this->key_, "InstalledDisplayDrivers", kRegMultiSz,
-                            Bytes(drivers.begin(), drivers.end())));
+  ASSERT_EQ(kOk, WriteBytes(this->key_, "InstalledDisplayDrivers", kRegMultiSz, Bytes(drivers.begin(), drivers.end())));
   EXPECT_EQ(std::make_pair(kRegMultiSz, 16u), this->TypeAndSize("InstalledDisplayDrivers"));
   EXPECT_TRUE(ReadBytes(this->key_, "InstalledDisplayDrivers", read));
   EXPECT_EQ(Bytes(drivers.begin(), drivers.end()), read);
@@ -245,14 +244,11 @@ TYPED_TEST_P(RegistryContract, ClosedKeyAnswersInvalidHandle) {
   EXPECT_EQ(kInvalidHandle, moved.QueryValue("Value", nullptr, nullptr, &size));
 }
 
-REGISTER_TYPED_TEST_SUITE_P(RegistryContract, KeyNamesIgnoreCaseAndNestedPathsAreCreated,
-                            PathsFollowTheRealRegistry, HivesAreSeparate, ValueNamesIgnoreCase,
-                            QueryWithoutBufferGivesTypeAndSize,
-                            TooSmallBufferGivesMoreDataAndStaysUntouched,
-                            ShortValueReplacesOnlyItsOwnBytes, DwordIsReadWhateverItsType,
-                            TextIsStoredWithItsNul, TextWithoutNulKeepsItsExactLength,
-                            BinaryAndMultiStringRoundTrip, OverwritingMayChangeTheType,
-                            DeletingValues, FailedReadsLeaveTheCallersValues,
-                            ClosedKeyAnswersInvalidHandle);
+REGISTER_TYPED_TEST_SUITE_P(RegistryContract, KeyNamesIgnoreCaseAndNestedPathsAreCreated, PathsFollowTheRealRegistry,
+                            HivesAreSeparate, ValueNamesIgnoreCase, QueryWithoutBufferGivesTypeAndSize,
+                            TooSmallBufferGivesMoreDataAndStaysUntouched, ShortValueReplacesOnlyItsOwnBytes,
+                            DwordIsReadWhateverItsType, TextIsStoredWithItsNul, TextWithoutNulKeepsItsExactLength,
+                            BinaryAndMultiStringRoundTrip, OverwritingMayChangeTheType, DeletingValues,
+                            FailedReadsLeaveTheCallersValues, ClosedKeyAnswersInvalidHandle);
 
 }  // namespace vexel::contract

@@ -32,8 +32,9 @@ StoredValue Binary(std::u16string_view text) { return {kRegBinary, Utf16Bytes(te
 StoredValue BinaryWithNul(std::u16string_view text) { return Binary(std::u16string(text) + u'\0'); }
 
 StoredValue Dword(std::uint32_t value) {
-  return {kRegDword, {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-                      static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)}};
+  return {kRegDword,
+          {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+           static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)}};
 }
 
 // Narrow text as the registry stores it; `text` brings its own NULs.

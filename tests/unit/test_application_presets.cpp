@@ -19,8 +19,14 @@ struct VariantCase {
 };
 
 TEST(ApplicationPresetVariant, EightMegabytesAndA32BitLocalBufferEachSetTheirBit) {
-  for (const VariantCase& c : {VariantCase{8388608, 24, 1}, {8389632, 24, 1}, {9437184, 24, 0}, {8388607, 24, 0},
-                               {16777216, 32, 2}, {4194304, 32, 2}, {8388608, 32, 3}, {0, 0, 0}}) {
+  for (const VariantCase& c : {VariantCase{8388608, 24, 1},
+                               {8389632, 24, 1},
+                               {9437184, 24, 0},
+                               {8388607, 24, 0},
+                               {16777216, 32, 2},
+                               {4194304, 32, 2},
+                               {8388608, 32, 3},
+                               {0, 0, 0}}) {
     EXPECT_EQ(ApplicationPresetVariant(c.memorySize, c.localBufferWidth), c.variant)
         << c.memorySize << " bytes, " << c.localBufferWidth << " bits";
   }
@@ -44,7 +50,7 @@ TEST(ApplicationPresets, EveryVariantListsTheSameNamesAndOnlyThe32BitOnesUseFast
 TEST(ApplicationPresets, ModesFollowTheBoardsMemory) {
   EXPECT_EQ(ApplicationPresets[1][1].Mode, (DisplayMode{15, 1280, 1024, 0}));  // AutoCAD, 8 MB
   EXPECT_EQ(ApplicationPresets[0][1].Mode, (DisplayMode{8, 1280, 1024, 0}));
-  EXPECT_EQ(ApplicationPresets[3][4].Mode, (DisplayMode{32, 1024, 768, 0}));  // Softimage
+  EXPECT_EQ(ApplicationPresets[3][4].Mode, (DisplayMode{32, 1024, 768, 0}));   // Softimage
   EXPECT_EQ(ApplicationPresets[2][2].Mode, (DisplayMode{15, 1280, 1024, 0}));  // AVS
   EXPECT_EQ(ApplicationPresets[2][10].Mode, (DisplayMode{15, 1024, 768, 60}));
   for (const ApplicationPresetTable& rows : ApplicationPresets) {
@@ -86,10 +92,9 @@ TEST(StoreAppSettings, WritesTheNameWithoutNulThenTheOptionsInTheDriversOrder) {
   WriteFailures failures;
   SettingsKey recorded(recorder, kKey);
   StoreAppSettings(recorded, ApplicationPresets[0][6].Settings, failures);
-  EXPECT_EQ(recorder.names,
-            (std::vector<std::string>{"OpenGL.ApplicationName", "Vexel3DDMA.NumberOfDMASubBuffers",
-                                      "OpenGL.UseFastClear", "OpenGL.SupportSoftimage", "OpenGL.DisableMipMaps",
-                                      "OpenGL.SupportSoftimage351"}));
+  EXPECT_EQ(recorder.names, (std::vector<std::string>{"OpenGL.ApplicationName", "Vexel3DDMA.NumberOfDMASubBuffers",
+                                                      "OpenGL.UseFastClear", "OpenGL.SupportSoftimage",
+                                                      "OpenGL.DisableMipMaps", "OpenGL.SupportSoftimage351"}));
 
   MemoryRegistry registry;
   registry.Put(Hive::LocalMachine, kKey, "Other", {kRegDword, {0, 0, 0, 0}});

@@ -23,7 +23,7 @@ TEST(CommandLine, FlagsMatchOnTheirFirstLetterInAnyCaseAfterABlank) {
   EXPECT_TRUE(Parse(std::string(kProgram) + " /Quiet").quiet);
   EXPECT_TRUE(Parse(std::string(kProgram) + " -nogl").noOpenGLProbe);
   EXPECT_FALSE(Parse(std::string(kProgram) + " -nogl").quiet);
-  EXPECT_FALSE(Parse("-q").quiet);                           // at the very start: no blank before it
+  EXPECT_FALSE(Parse("-q").quiet);                            // at the very start: no blank before it
   EXPECT_FALSE(Parse(std::string(kProgram) + "\t-q").quiet);  // a tab is not a blank
   EXPECT_FALSE(Parse(std::string(kProgram) + " q").quiet);
   // The program path is searched too.

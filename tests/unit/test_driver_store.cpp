@@ -21,182 +21,183 @@ constexpr char PerMakerKey[] = "SOFTWARE\\Vexelworks\\VEXELPANEL\\3.3";
 // 4-byte input), answers the information escape with a given result and a
 // recognisable reply, and records the escapes it was sent.
 class ScriptedDisplay : public Display {
-public:
-    std::set<int32_t> Supported;
-    int InfoResult = 1;
-    DeviceCaps Running{1280, 1024, 16, 75};
+ public:
+  std::set<int32_t> Supported;
+  int InfoResult = 1;
+  DeviceCaps Running{1280, 1024, 16, 75};
 
-    std::vector<int32_t> Codes;  // support queries as the negated escape they ask about
-    std::vector<uint8_t> InfoInput;
-    size_t InfoOutputSize = 0;
+  std::vector<int32_t> Codes;  // support queries as the negated escape they ask about
+  std::vector<uint8_t> InfoInput;
+  size_t InfoOutputSize = 0;
 
-    int Escape(int32_t code, std::span<const uint8_t> input, std::span<uint8_t> output) override {
-        if (code == QueryEscSupportEscape) {
-            const int32_t asked = input.size() == 4 ? input[0] | input[1] << 8 : 0;
-            Codes.push_back(-asked);
-            return Supported.contains(asked) ? 1 : 0;
-        }
-        Codes.push_back(code);
-        InfoInput.assign(input.begin(), input.end());
-        InfoOutputSize = output.size();
-        std::ranges::fill(output, uint8_t{0x5A});
-        return InfoResult;
+  int Escape(int32_t code, std::span<const uint8_t> input, std::span<uint8_t> output) override {
+    if (code == QueryEscSupportEscape) {
+      const int32_t asked = input.size() == 4 ? input[0] | input[1] << 8 : 0;
+      Codes.push_back(-asked);
+      return Supported.contains(asked) ? 1 : 0;
     }
-    DeviceCaps Caps() override { return Running; }
-    bool EnumMode(uint32_t, DisplayMode&) override { return false; }
-    long ChangeMode(const DisplayMode&, bool) override { return kDispChangeFailed; }
-    void BroadcastDisplayChange(uint32_t, int32_t, int32_t) override {}
-    VersionInfo Version() override { return {}; }
+    Codes.push_back(code);
+    InfoInput.assign(input.begin(), input.end());
+    InfoOutputSize = output.size();
+    std::ranges::fill(output, uint8_t{0x5A});
+    return InfoResult;
+  }
+  DeviceCaps Caps() override { return Running; }
+  bool EnumMode(uint32_t, DisplayMode&) override { return false; }
+  long ChangeMode(const DisplayMode&, bool) override { return kDispChangeFailed; }
+  void BroadcastDisplayChange(uint32_t, int32_t, int32_t) override {}
+  VersionInfo Version() override { return {}; }
 };
 
 StoredValue Dword(uint32_t value) {
-    return {kRegDword, {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-                        static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)}};
+  return {kRegDword,
+          {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16),
+           static_cast<uint8_t>(value >> 24)}};
 }
 
 StoredValue Text(std::string_view text) { return {kRegSz, {text.begin(), text.end()}}; }
 
 void PutDeviceMap(MemoryRegistry& registry, std::string_view value) {
-    registry.Put(Hive::LocalMachine, names::DeviceMapKey, names::DeviceVideo0, Text(value));
+  registry.Put(Hive::LocalMachine, names::DeviceMapKey, names::DeviceVideo0, Text(value));
 }
 
 void PutStartupMode(MemoryRegistry& registry, std::string_view key, const DisplayMode& mode) {
-    registry.Put(Hive::LocalMachine, key, names::DefaultXResolution, Dword(static_cast<uint32_t>(mode.PelsWidth)));
-    registry.Put(Hive::LocalMachine, key, names::DefaultYResolution, Dword(static_cast<uint32_t>(mode.PelsHeight)));
-    registry.Put(Hive::LocalMachine, key, names::DefaultBitsPerPel, Dword(static_cast<uint32_t>(mode.BitsPerPel)));
-    registry.Put(Hive::LocalMachine, key, names::DefaultVRefresh, Dword(static_cast<uint32_t>(mode.DisplayFrequency)));
+  registry.Put(Hive::LocalMachine, key, names::DefaultXResolution, Dword(static_cast<uint32_t>(mode.PelsWidth)));
+  registry.Put(Hive::LocalMachine, key, names::DefaultYResolution, Dword(static_cast<uint32_t>(mode.PelsHeight)));
+  registry.Put(Hive::LocalMachine, key, names::DefaultBitsPerPel, Dword(static_cast<uint32_t>(mode.BitsPerPel)));
+  registry.Put(Hive::LocalMachine, key, names::DefaultVRefresh, Dword(static_cast<uint32_t>(mode.DisplayFrequency)));
 }
 
 // How the value's text becomes a path is DeviceKeyFromDeviceMap's part (test_key_paths.cpp).
 TEST(FindDeviceKey, TheDeviceMapsVideo0ValueAsAKeyPathOrNothing) {
-    MemoryRegistry registry;
-    EXPECT_FALSE(FindDeviceKey(registry));
-    registry.Put(Hive::LocalMachine, names::DeviceMapKey, "\\Device\\Video1", Text("System\\X"));
-    EXPECT_FALSE(FindDeviceKey(registry));
-    PutDeviceMap(registry, "\\Registry\\Machine\\System\\CurrentControlSet\\Control\\Video\\{1D2}\\0000\0"sv);
-    EXPECT_EQ("System\\CurrentControlSet\\Control\\Video\\{1D2}\\0000", FindDeviceKey(registry));
-    PutDeviceMap(registry, "");
-    EXPECT_EQ("", FindDeviceKey(registry)) << "an empty value is still a value";
+  MemoryRegistry registry;
+  EXPECT_FALSE(FindDeviceKey(registry));
+  registry.Put(Hive::LocalMachine, names::DeviceMapKey, "\\Device\\Video1", Text("System\\X"));
+  EXPECT_FALSE(FindDeviceKey(registry));
+  PutDeviceMap(registry, "\\Registry\\Machine\\System\\CurrentControlSet\\Control\\Video\\{1D2}\\0000\0"sv);
+  EXPECT_EQ("System\\CurrentControlSet\\Control\\Video\\{1D2}\\0000", FindDeviceKey(registry));
+  PutDeviceMap(registry, "");
+  EXPECT_EQ("", FindDeviceKey(registry)) << "an empty value is still a value";
 }
 
 class QueryDriverInfoTest : public ::testing::Test {
-protected:
-    QueryDriverInfoTest() {
-        registry.Put(Hive::LocalMachine, DeviceKey, names::MemorySize, Dword(8u << 20));
-        info.Bytes.fill(0x11);
-    }
+ protected:
+  QueryDriverInfoTest() {
+    registry.Put(Hive::LocalMachine, DeviceKey, names::MemorySize, Dword(8u << 20));
+    info.Bytes.fill(0x11);
+  }
 
-    bool Query() { return QueryDriverInfo(registry, display, DeviceKey, info, answered, memorySize); }
+  bool Query() { return QueryDriverInfo(registry, display, DeviceKey, info, answered, memorySize); }
 
-    bool ReplyIsAll(uint8_t value) const {
-        return std::ranges::all_of(info.Bytes, [value](uint8_t byte) { return byte == value; });
-    }
+  bool ReplyIsAll(uint8_t value) const {
+    return std::ranges::all_of(info.Bytes, [value](uint8_t byte) { return byte == value; });
+  }
 
-    MemoryRegistry registry;
-    ScriptedDisplay display;
-    DriverInfoReply info;
-    bool answered = false;
-    uint32_t memorySize = 0;
+  MemoryRegistry registry;
+  ScriptedDisplay display;
+  DriverInfoReply info;
+  bool answered = false;
+  uint32_t memorySize = 0;
 };
 
 TEST_F(QueryDriverInfoTest, ADriverWithBothEscapesFillsTheWholeReply) {
-    display.Supported = {DriverVersionEscape, DriverInfoEscape};
-    EXPECT_TRUE(Query());
-    EXPECT_TRUE(answered);
-    EXPECT_TRUE(ReplyIsAll(0x5A));
-    EXPECT_EQ(8u << 20, memorySize);
-    EXPECT_EQ((std::vector<int32_t>{-DriverVersionEscape, -DriverInfoEscape, DriverInfoEscape}), display.Codes);
-    EXPECT_EQ((std::vector<uint8_t>{0x13, 0x08, 0, 0}), display.InfoInput);
-    EXPECT_EQ(280u, display.InfoOutputSize);
+  display.Supported = {DriverVersionEscape, DriverInfoEscape};
+  EXPECT_TRUE(Query());
+  EXPECT_TRUE(answered);
+  EXPECT_TRUE(ReplyIsAll(0x5A));
+  EXPECT_EQ(8u << 20, memorySize);
+  EXPECT_EQ((std::vector<int32_t>{-DriverVersionEscape, -DriverInfoEscape, DriverInfoEscape}), display.Codes);
+  EXPECT_EQ((std::vector<uint8_t>{0x13, 0x08, 0, 0}), display.InfoInput);
+  EXPECT_EQ(280u, display.InfoOutputSize);
 }
 
 TEST_F(QueryDriverInfoTest, NoVersionEscapeOrAResultOfZeroOrLessLeavesTheReplyAndOnlyAMissingKeyTheSize) {
-    display.Supported = {DriverInfoEscape};
-    EXPECT_FALSE(Query());
-    EXPECT_EQ(std::vector<int32_t>{-DriverVersionEscape}, display.Codes) << "the information escape is not asked";
-    display.Supported = {DriverVersionEscape, DriverInfoEscape};
-    for (const int result : {0, -1}) {
-        display.InfoResult = result;
-        EXPECT_FALSE(Query()) << result;
-    }
-    EXPECT_FALSE(answered);
-    EXPECT_TRUE(ReplyIsAll(0x11));
-    EXPECT_EQ(8u << 20, memorySize);
-    memorySize = 77;
-    QueryDriverInfo(registry, display, "System\\Missing", info, answered, memorySize);
-    EXPECT_EQ(77u, memorySize) << "a missing device key leaves the size";
-    // Without a device key the machine root itself is not read in its place.
-    registry.Put(Hive::LocalMachine, "", names::MemorySize, Dword(4u << 20));
-    QueryDriverInfo(registry, display, "", info, answered, memorySize);
-    EXPECT_EQ(77u, memorySize) << "an unknown device key leaves the size";
+  display.Supported = {DriverInfoEscape};
+  EXPECT_FALSE(Query());
+  EXPECT_EQ(std::vector<int32_t>{-DriverVersionEscape}, display.Codes) << "the information escape is not asked";
+  display.Supported = {DriverVersionEscape, DriverInfoEscape};
+  for (const int result : {0, -1}) {
+    display.InfoResult = result;
+    EXPECT_FALSE(Query()) << result;
+  }
+  EXPECT_FALSE(answered);
+  EXPECT_TRUE(ReplyIsAll(0x11));
+  EXPECT_EQ(8u << 20, memorySize);
+  memorySize = 77;
+  QueryDriverInfo(registry, display, "System\\Missing", info, answered, memorySize);
+  EXPECT_EQ(77u, memorySize) << "a missing device key leaves the size";
+  // Without a device key the machine root itself is not read in its place.
+  registry.Put(Hive::LocalMachine, "", names::MemorySize, Dword(4u << 20));
+  QueryDriverInfo(registry, display, "", info, answered, memorySize);
+  EXPECT_EQ(77u, memorySize) << "an unknown device key leaves the size";
 }
 
 TEST(ReadCurrentMode, TheStoredModeOnlyWhenCompleteAndNoCardIsNamedElseTheRunningOneMarked) {
-    const DisplayMode running{15, 1280, 1024, 75};
-    const struct {
-        const char* what;
-        bool deviceMap;
-        DisplayMode stored;
-        const char* cardName;
-        bool takesStored;
-    } cases[] = {
-        {"complete", true, {32, 800, 600, 72}, "", true},
-        {"no refresh", true, {32, 800, 600, 0}, "", false},
-        {"no depth", true, {0, 800, 600, 60}, "", false},
-        {"no width", true, {32, 0, 600, 60}, "", false},
-        {"no height", true, {32, 800, 0, 60}, "", false},
-        {"a card name", true, {32, 800, 600, 72}, "VEXELHAWK", false},
-        {"no device map", false, {32, 800, 600, 72}, "", false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        MemoryRegistry registry;
-        // Wine's device map spells the prefix "\Registry\Machine\".
-        if (c.deviceMap) PutDeviceMap(registry, "\\Registry\\Machine\\System\\Video\\0000");
-        PutStartupMode(registry, "System\\Video\\0000", c.stored);
-        ScriptedDisplay display;
-        int marks = 0;
-        EXPECT_EQ(c.takesStored ? c.stored : running, ReadCurrentMode(registry, display, c.cardName, [&] { ++marks; }));
-        EXPECT_EQ(c.takesStored ? 0 : 1, marks);
-    }
+  const DisplayMode running{15, 1280, 1024, 75};
+  const struct {
+    const char* what;
+    bool deviceMap;
+    DisplayMode stored;
+    const char* cardName;
+    bool takesStored;
+  } cases[] = {
+      {"complete", true, {32, 800, 600, 72}, "", true},
+      {"no refresh", true, {32, 800, 600, 0}, "", false},
+      {"no depth", true, {0, 800, 600, 60}, "", false},
+      {"no width", true, {32, 0, 600, 60}, "", false},
+      {"no height", true, {32, 800, 0, 60}, "", false},
+      {"a card name", true, {32, 800, 600, 72}, "VEXELHAWK", false},
+      {"no device map", false, {32, 800, 600, 72}, "", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    MemoryRegistry registry;
+    // Wine's device map spells the prefix "\Registry\Machine\".
+    if (c.deviceMap) PutDeviceMap(registry, "\\Registry\\Machine\\System\\Video\\0000");
+    PutStartupMode(registry, "System\\Video\\0000", c.stored);
+    ScriptedDisplay display;
+    int marks = 0;
+    EXPECT_EQ(c.takesStored ? c.stored : running, ReadCurrentMode(registry, display, c.cardName, [&] { ++marks; }));
+    EXPECT_EQ(c.takesStored ? 0 : 1, marks);
+  }
 }
 
 TEST(ReadCurrentMode, OnlySixteenBitsAreReportedAsFifteen) {
-    MemoryRegistry registry;
-    ScriptedDisplay display;
-    const std::pair<int32_t, int32_t> depths[] = {{16, 15}, {15, 15}, {8, 8}, {24, 24}, {32, 32}};
-    for (const auto& [reported, expected] : depths) {
-        display.Running.bitsPerPixel = reported;
-        EXPECT_EQ(expected, ReadCurrentMode(registry, display, "", [] {}).BitsPerPel) << reported;
-    }
+  MemoryRegistry registry;
+  ScriptedDisplay display;
+  const std::pair<int32_t, int32_t> depths[] = {{16, 15}, {15, 15}, {8, 8}, {24, 24}, {32, 32}};
+  for (const auto& [reported, expected] : depths) {
+    display.Running.bitsPerPixel = reported;
+    EXPECT_EQ(expected, ReadCurrentMode(registry, display, "", [] {}).BitsPerPel) << reported;
+  }
 }
 
 TEST(PerMakerKey, StoresBothTextsWithTheirNulAndReadReplacesOnlyWhatIsStored) {
-    MemoryRegistry registry;
-    PerMakerValues values{"KEPT", "KEPT"};
-    ReadPerMakerKey(registry, PerMakerKey, values);
-    EXPECT_EQ("KEPT", values.CardName);
-    EXPECT_EQ("KEPT", values.RegistryPath);
-    registry.Put(Hive::LocalMachine, PerMakerKey, names::RegistryPath, Text("System\\X"));
-    ReadPerMakerKey(registry, PerMakerKey, values);
-    EXPECT_EQ("KEPT", values.CardName);
-    EXPECT_EQ("System\\X", values.RegistryPath);
+  MemoryRegistry registry;
+  PerMakerValues values{"KEPT", "KEPT"};
+  ReadPerMakerKey(registry, PerMakerKey, values);
+  EXPECT_EQ("KEPT", values.CardName);
+  EXPECT_EQ("KEPT", values.RegistryPath);
+  registry.Put(Hive::LocalMachine, PerMakerKey, names::RegistryPath, Text("System\\X"));
+  ReadPerMakerKey(registry, PerMakerKey, values);
+  EXPECT_EQ("KEPT", values.CardName);
+  EXPECT_EQ("System\\X", values.RegistryPath);
 
-    EXPECT_EQ(kOk, WritePerMakerKey(registry, PerMakerKey, {"VEXELHAWK", ""}));
-    EXPECT_EQ(Text("VEXELHAWK\0"sv), registry.Find(Hive::LocalMachine, PerMakerKey, names::InstalledCard));
-    EXPECT_EQ(Text("\0"sv), registry.Find(Hive::LocalMachine, PerMakerKey, names::RegistryPath));
-    ReadPerMakerKey(registry, PerMakerKey, values);
-    EXPECT_EQ("VEXELHAWK", values.CardName);
-    EXPECT_EQ("", values.RegistryPath);
+  EXPECT_EQ(kOk, WritePerMakerKey(registry, PerMakerKey, {"VEXELHAWK", ""}));
+  EXPECT_EQ(Text("VEXELHAWK\0"sv), registry.Find(Hive::LocalMachine, PerMakerKey, names::InstalledCard));
+  EXPECT_EQ(Text("\0"sv), registry.Find(Hive::LocalMachine, PerMakerKey, names::RegistryPath));
+  ReadPerMakerKey(registry, PerMakerKey, values);
+  EXPECT_EQ("VEXELHAWK", values.CardName);
+  EXPECT_EQ("", values.RegistryPath);
 }
 
 TEST(PerMakerKey, ReportsTheStatusOfAFailedCreateOrWrite) {
-    MemoryRegistry registry;
-    registry.DenyWrites(Hive::LocalMachine, "SOFTWARE\\Vexelworks");
-    EXPECT_EQ(kAccessDenied, WritePerMakerKey(registry, PerMakerKey, {"VEXELKITE", DeviceKey}));
-    registry.DenyWrites(Hive::LocalMachine, PerMakerKey);
-    EXPECT_EQ(kAccessDenied, WritePerMakerKey(registry, PerMakerKey, {"VEXELKITE", DeviceKey}));
-    EXPECT_EQ(0u, registry.ValueCount(Hive::LocalMachine, PerMakerKey));
+  MemoryRegistry registry;
+  registry.DenyWrites(Hive::LocalMachine, "SOFTWARE\\Vexelworks");
+  EXPECT_EQ(kAccessDenied, WritePerMakerKey(registry, PerMakerKey, {"VEXELKITE", DeviceKey}));
+  registry.DenyWrites(Hive::LocalMachine, PerMakerKey);
+  EXPECT_EQ(kAccessDenied, WritePerMakerKey(registry, PerMakerKey, {"VEXELKITE", DeviceKey}));
+  EXPECT_EQ(0u, registry.ValueCount(Hive::LocalMachine, PerMakerKey));
 }
 
 }  // namespace

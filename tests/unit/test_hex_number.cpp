@@ -9,10 +9,22 @@ namespace {
 
 TEST(HexNumber, ReadsLikeTheCLibrarysUnsignedConversion) {
   const std::pair<const char*, uint32_t> cases[] = {
-      {"", 0},           {"x", 0},          {"0x", 0},          {"0xg", 0},       {"1x2", 1},
-      {"0x00ff", 0xFF},  {"0X1f", 0x1F},    {"ff", 0xFF},       {"0x0x1", 0},     {"123456789", 0xFFFFFFFF},
-      {"FFFFFFFF", 0xFFFFFFFF},             {"0x100000000", 0xFFFFFFFF},        {"  \t1A", 0x1A},
-      {"-1", 0xFFFFFFFF}, {"+0x10", 0x10},  {"00000000000000001", 1},
+      {"", 0},
+      {"x", 0},
+      {"0x", 0},
+      {"0xg", 0},
+      {"1x2", 1},
+      {"0x00ff", 0xFF},
+      {"0X1f", 0x1F},
+      {"ff", 0xFF},
+      {"0x0x1", 0},
+      {"123456789", 0xFFFFFFFF},
+      {"FFFFFFFF", 0xFFFFFFFF},
+      {"0x100000000", 0xFFFFFFFF},
+      {"  \t1A", 0x1A},
+      {"-1", 0xFFFFFFFF},
+      {"+0x10", 0x10},
+      {"00000000000000001", 1},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseHexNumber(text), value) << '"' << text << '"';
 }
@@ -42,13 +54,13 @@ struct EditCase {
 TEST(HexNumber, AnEditIsRefusedAcceptedOrLeftAloneWithTheCaretWhereItBelongs) {
   using Action = HexEditOutcome::Action;
   const EditCase cases[] = {
-      {"0x1F", 4, 4, Action::None, "", 0, 0, 0},             // the field's own rewrite ends here
-      {"0x01", 4, 4, Action::Accept, "0x1", 1, 4, 4},        // the caret keeps its place
+      {"0x1F", 4, 4, Action::None, "", 0, 0, 0},       // the field's own rewrite ends here
+      {"0x01", 4, 4, Action::Accept, "0x1", 1, 4, 4},  // the caret keeps its place
       {"0x1a", 4, 4, Action::Accept, "0x1A", 0x1A, 4, 4},
-      {"0x1g", 4, 4, Action::Refuse, "0x1F", 0, 3, 3},       // back over the refused character
+      {"0x1g", 4, 4, Action::Refuse, "0x1F", 0, 3, 3},  // back over the refused character
       {"0x1Xg", 5, 5, Action::Refuse, "0x1F", 0, 4, 4},
       {"g0x1F", 1, 1, Action::Refuse, "0x1F", 0, 0, 0},
-      {"0xZ", 0, 0, Action::Refuse, "0x1F", 0, 0, 0},        // set by the program: never before the text
+      {"0xZ", 0, 0, Action::Refuse, "0x1F", 0, 0, 0},  // set by the program: never before the text
       {"0xZ", 0, 3, Action::Refuse, "0x1F", 0, 0, 2},
       {"", 0, 0, Action::Accept, "0x0", 0, 3, 3},            // emptied: the caret at the end
       {"50x1F", 1, 1, Action::Accept, "0x50", 0x50, 4, 4},   // inside the prefix: at the end

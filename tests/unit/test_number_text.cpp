@@ -12,7 +12,8 @@ TEST(NumberText, IntegersAcceptSignAndSurroundingBlanksOnly) {
   EXPECT_EQ(ParseInt("+5"), 5);
   EXPECT_EQ(ParseInt("-2147483648"), INT32_MIN);
   EXPECT_EQ(ParseInt("2147483647"), INT32_MAX);
-  for (const char* bad : {"", "   ", "12x", "x12", "1 2", "+-5", "+", "-", "2147483648", "-2147483649", "0x10", "1.5"}) {
+  for (const char* bad :
+       {"", "   ", "12x", "x12", "1 2", "+-5", "+", "-", "2147483648", "-2147483649", "0x10", "1.5"}) {
     EXPECT_FALSE(ParseInt(bad).has_value()) << '"' << bad << '"';
   }
 }

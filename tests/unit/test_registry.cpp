@@ -21,8 +21,7 @@ using contract::Bytes;
 
 TEST(MemoryRegistry, SetUpAndInspectionBypassTheKeys) {
   MemoryRegistry registry;
-  registry.Put(Hive::LocalMachine, "HARDWARE\\DEVICEMAP\\VIDEO", "\\Device\\Video0",
-               {kRegSz, {'x', 0}});
+  registry.Put(Hive::LocalMachine, "HARDWARE\\DEVICEMAP\\VIDEO", "\\Device\\Video0", {kRegSz, {'x', 0}});
   RegKey key;
   ASSERT_EQ(kOk, registry.OpenKey(Hive::LocalMachine, "hardware\\devicemap\\video", key));
   std::string text;

@@ -75,8 +75,7 @@ TEST_F(SettingsKeyTest, EveryRefusedWriteIsCollectedWithItsKeyValueAndReason) {
 TEST_F(SettingsKeyTest, AKeyThatCannotBeOpenedIsToldAsSuch) {
   failures.KeyNotOpened("Missing\\Key", kFileNotFound);
   const std::string text = WriteFailuresText(failures.Take(), [](long) { return std::string("gone"); });
-  EXPECT_NE(text.find("The key HKEY_LOCAL_MACHINE\\Missing\\Key could not be opened: gone"), std::string::npos)
-      << text;
+  EXPECT_NE(text.find("The key HKEY_LOCAL_MACHINE\\Missing\\Key could not be opened: gone"), std::string::npos) << text;
 }
 
 }  // namespace

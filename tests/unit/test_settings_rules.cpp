@@ -15,10 +15,14 @@ struct ScrollCase {
 
 TEST(DesktopAreaScrollPosition, MovesByTheCodeWithinTheDesktopAreas) {
   constexpr int kCount = 4;
-  for (const ScrollCase& c : {ScrollCase{ScrollCode::LineLeft, 2, 0, 1}, {ScrollCode::PageLeft, 0, 0, 0},
-                              {ScrollCode::LineRight, 2, 0, 3}, {ScrollCode::PageRight, 3, 0, 3},
-                              {ScrollCode::ThumbTrack, 0, 2, 2}, {ScrollCode::ThumbPosition, 3, 1, 1},
-                              {ScrollCode::Left, 3, 0, 0}, {ScrollCode::Right, 0, 0, 3},
+  for (const ScrollCase& c : {ScrollCase{ScrollCode::LineLeft, 2, 0, 1},
+                              {ScrollCode::PageLeft, 0, 0, 0},
+                              {ScrollCode::LineRight, 2, 0, 3},
+                              {ScrollCode::PageRight, 3, 0, 3},
+                              {ScrollCode::ThumbTrack, 0, 2, 2},
+                              {ScrollCode::ThumbPosition, 3, 1, 1},
+                              {ScrollCode::Left, 3, 0, 0},
+                              {ScrollCode::Right, 0, 0, 3},
                               {ScrollCode::EndScroll, 2, 0, 2},
                               // A thumb message carrying a position out of range stays on the bar.
                               {ScrollCode::ThumbTrack, 1, 9, 3}}) {

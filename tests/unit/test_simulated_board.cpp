@@ -22,8 +22,9 @@ constexpr char DeviceKey[] = "System\\CurrentControlSet\\Services\\Vexel3D\\Devi
 constexpr DisplayMode StartupMode{15, 1024, 768, 60};
 
 StoredValue Dword(std::uint32_t value) {
-  return {kRegDword, {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
-                      static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)}};
+  return {kRegDword,
+          {static_cast<std::uint8_t>(value), static_cast<std::uint8_t>(value >> 8),
+           static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 24)}};
 }
 
 // The display seam in front of the board, so that the panel's own readers
@@ -84,7 +85,7 @@ TEST_F(SimulatedBoardTest, BootFillsOnlyMissingStartupValuesAndWithoutPublishing
 // Enumerating them through the display seam is test_simulated_board.cpp's part in tests/wine.
 TEST_F(SimulatedBoardTest, ListsEachModeOnceGroupedByDepthWithTheStartupModeAgainAtTheEnd) {
   const std::pair<const char*, ModeCatalogue> boards[] = {{"hawk", TableModes(VexelHawkModes)},
-                                                           {"kite", TableModes(VexelKiteModes)}};
+                                                          {"kite", TableModes(VexelKiteModes)}};
   for (const auto& [name, table] : boards) {
     SCOPED_TRACE(name);
     const ModeCatalogue& listed = Boot(name).Modes();
@@ -104,7 +105,7 @@ TEST_F(SimulatedBoardTest, ListsEachModeOnceGroupedByDepthWithTheStartupModeAgai
 // board's lists from the driver's: each must hold exactly what the other does.
 TEST_F(SimulatedBoardTest, ThePanelsTablesHoldExactlyTheModesTheBoardCanShow) {
   const std::pair<const char*, ModeCatalogue> boards[] = {{"hawk", TableModes(VexelHawkModes)},
-                                                           {"kite", TableModes(VexelKiteModes)}};
+                                                          {"kite", TableModes(VexelKiteModes)}};
   for (const auto& [name, table] : boards) {
     SCOPED_TRACE(name);
     const ModeCatalogue& listed = Boot(name).Modes();
@@ -149,8 +150,8 @@ TEST_F(SimulatedBoardTest, ThePanelsNamesFindEveryValueTheMiniportPublishes) {
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(value.type, found->type);
   }
-  for (const std::string_view key : {std::string_view(names::DeviceMapKey), std::string_view(serviceKey),
-                                     std::string_view(DeviceKey)}) {
+  for (const std::string_view key :
+       {std::string_view(names::DeviceMapKey), std::string_view(serviceKey), std::string_view(DeviceKey)}) {
     const auto named = std::ranges::count(published, key, [](const auto& value) { return value.key; });
     EXPECT_EQ(static_cast<std::size_t>(named), registry_->ValueCount(Hive::LocalMachine, key)) << key;
   }

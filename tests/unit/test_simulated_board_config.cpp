@@ -32,10 +32,8 @@ TEST(ParseSimulation, EachPresetVariant) {
 }
 
 TEST(ParseSimulation, DriversThatDoNotAnswer) {
-  EXPECT_EQ(Config(BoardModel::VexelHawk, 8, 32, EscapeSupport::None),
-            ParseSimulation("hawk,noanswer"));
-  EXPECT_EQ(Config(BoardModel::VexelKite, 8, 32, EscapeSupport::InfoWithoutVersion),
-            ParseSimulation("kite,no2050"));
+  EXPECT_EQ(Config(BoardModel::VexelHawk, 8, 32, EscapeSupport::None), ParseSimulation("hawk,noanswer"));
+  EXPECT_EQ(Config(BoardModel::VexelKite, 8, 32, EscapeSupport::InfoWithoutVersion), ParseSimulation("kite,no2050"));
 }
 
 TEST(ParseSimulation, WordsIgnoreCaseBlanksAndOrderAndTheLastOneWins) {

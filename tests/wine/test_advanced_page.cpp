@@ -105,9 +105,9 @@ class AdvancedPageTest : public SimulatedBoardTest {
 
   void Put(const Values& values) const {
     HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, KeyPath().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                nullptr),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, KeyPath().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+        ERROR_SUCCESS);
     for (const auto& [name, raw] : values) {
       ::RegSetValueExA(key, name.c_str(), 0, raw.type, reinterpret_cast<const BYTE*>(raw.bytes.data()),
                        static_cast<DWORD>(raw.bytes.size()));
@@ -165,9 +165,9 @@ class AdvancedPageTest : public SimulatedBoardTest {
   // The memory clock the page shows when it opens.
   std::string ShownClock() {
     std::string shown;
-    RunPanel([&](UiDriver& ui, CMyPropertySheet&, HWND page) {
-      ui.OnUi([&] { shown = ChildText(page, IDC_ADVANCED_MCLK); });
-    }, PSBTN_CANCEL);
+    RunPanel([&](UiDriver& ui, CMyPropertySheet&,
+                 HWND page) { ui.OnUi([&] { shown = ChildText(page, IDC_ADVANCED_MCLK); }); },
+             PSBTN_CANCEL);
     return shown;
   }
 
@@ -243,11 +243,12 @@ TEST_P(LoadedClock, ComesFromThePllValuesOnly) {
   EXPECT_EQ(ShownClock(), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AdvancedPage, LoadedClock,
-    ::testing::Values(LoadCase{"ClockSpeed70BesideThePllValuesFor60", With(kPllFor60, {{kClockSpeed, Dword(70)}}), "60"},
-                      LoadCase{"TwoOfTheThreePllValues", Without(kPllFor60, {"Timing.MClkM"}), "50"}),
-    [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(AdvancedPage, LoadedClock,
+                         ::testing::Values(LoadCase{"ClockSpeed70BesideThePllValuesFor60",
+                                                    With(kPllFor60, {{kClockSpeed, Dword(70)}}), "60"},
+                                           LoadCase{"TwoOfTheThreePllValues", Without(kPllFor60, {"Timing.MClkM"}),
+                                                    "50"}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(AdvancedPageTest, BackToFiftyRemovesTheClockAndItsPllValues) {
   const Values untouched = Stored();
@@ -326,23 +327,25 @@ TEST_F(AdvancedPageTest, AHexadecimalFieldKeepsItsNumberInTheNormalForm) {
       {"0x1F", 0, 0, EditCase::SetByProgram, "0xZZ", "0x1F", 0, 0, 31},
   };
   bool applyEnabled = false;
-  RunPanel([&](UiDriver& ui, CMyPropertySheet& sheet, HWND page) {
-    HWND field = ::GetDlgItem(page, IDC_ADVANCED_REGION2);
-    for (const EditCase& c : cases) {
-      SCOPED_TRACE(std::string(c.before) + " + \"" + c.input + "\"");
-      ui.OnUi([&] {
-        ::SetWindowTextA(field, c.before);
-        ::SendMessageA(field, EM_SETSEL, static_cast<WPARAM>(c.start), c.end);
-        if (c.how == EditCase::Typed) Type(field, c.input);
-        if (c.how == EditCase::Pasted) Paste(field, c.input);
-        if (c.how == EditCase::SetByProgram) ::SetWindowTextA(field, c.input);
-        EXPECT_EQ(win::WindowText(field), c.after);
-        EXPECT_EQ(Selection(field), std::make_pair(c.afterStart, c.afterEnd));
-        EXPECT_EQ(sheet.m_pageAdvanced.m_hexFields[2].m_dwValue, c.value);
-      });
-    }
-    ui.OnUi([&] { applyEnabled = ApplyEnabled(page); });
-  }, PSBTN_CANCEL);
+  RunPanel(
+      [&](UiDriver& ui, CMyPropertySheet& sheet, HWND page) {
+        HWND field = ::GetDlgItem(page, IDC_ADVANCED_REGION2);
+        for (const EditCase& c : cases) {
+          SCOPED_TRACE(std::string(c.before) + " + \"" + c.input + "\"");
+          ui.OnUi([&] {
+            ::SetWindowTextA(field, c.before);
+            ::SendMessageA(field, EM_SETSEL, static_cast<WPARAM>(c.start), c.end);
+            if (c.how == EditCase::Typed) Type(field, c.input);
+            if (c.how == EditCase::Pasted) Paste(field, c.input);
+            if (c.how == EditCase::SetByProgram) ::SetWindowTextA(field, c.input);
+            EXPECT_EQ(win::WindowText(field), c.after);
+            EXPECT_EQ(Selection(field), std::make_pair(c.afterStart, c.afterEnd));
+            EXPECT_EQ(sheet.m_pageAdvanced.m_hexFields[2].m_dwValue, c.value);
+          });
+        }
+        ui.OnUi([&] { applyEnabled = ApplyEnabled(page); });
+      },
+      PSBTN_CANCEL);
   EXPECT_TRUE(applyEnabled);
 }
 
@@ -355,8 +358,8 @@ TEST_F(AdvancedPageTest, TheUpDownControlsStepWithinTheirRanges) {
     const char* after;
   };
   const Step steps[] = {
-      {IDC_ADVANCED_MCLK, "80", VK_UP, 1, "80"},         {IDC_ADVANCED_MCLK, "20", VK_DOWN, 1, "20"},
-      {IDC_ADVANCED_LATENCY, "0", VK_DOWN, 1, "0"},      {IDC_ADVANCED_LATENCY, "254", VK_UP, 3, "255"},
+      {IDC_ADVANCED_MCLK, "80", VK_UP, 1, "80"},    {IDC_ADVANCED_MCLK, "20", VK_DOWN, 1, "20"},
+      {IDC_ADVANCED_LATENCY, "0", VK_DOWN, 1, "0"}, {IDC_ADVANCED_LATENCY, "254", VK_UP, 3, "255"},
       {IDC_ADVANCED_MCLK, "50", VK_UP, 10, "60"},
   };
   const Values before = Stored();
@@ -370,7 +373,8 @@ TEST_F(AdvancedPageTest, TheUpDownControlsStepWithinTheirRanges) {
       });
     }
   });
-  EXPECT_EQ(Stored(), With(With(before, kPllFor60), {{kClockSpeed, Dword(60)}, {"Vexel3DDMA.LatencyTimer", Dword(255)}}));
+  EXPECT_EQ(Stored(),
+            With(With(before, kPllFor60), {{kClockSpeed, Dword(60)}, {"Vexel3DDMA.LatencyTimer", Dword(255)}}));
 }
 
 struct RefusedCase {
@@ -390,26 +394,28 @@ TEST_P(RefusedNumber, IsToldWithTheFieldSelectedAndNothingIsStored) {
   int focus = 0;
   std::pair<int, int> selection;
   int length = 0;
-  RunPanel([&](UiDriver& ui, CMyPropertySheet& sheet, HWND page) {
-    ui.OnUi([&] {
-      Type(::GetDlgItem(page, IDC_ADVANCED_REGION0), "1");
-      HWND field = ::GetDlgItem(page, c.id);
-      SelectAll(field);
-      if (c.pasted) {
-        Paste(field, c.text);
-      } else {
-        Type(field, c.text);
-      }
-    });
-    sheet.PressButton(PSBTN_APPLYNOW);
-    told = ui.AnswerMessageBox();
-    HWND focused = ui.FocusWhenSettled();
-    ui.OnUi([&] {
-      focus = ::GetDlgCtrlID(focused);
-      selection = Selection(focused);
-      length = ::GetWindowTextLengthA(focused);
-    });
-  }, PSBTN_CANCEL);
+  RunPanel(
+      [&](UiDriver& ui, CMyPropertySheet& sheet, HWND page) {
+        ui.OnUi([&] {
+          Type(::GetDlgItem(page, IDC_ADVANCED_REGION0), "1");
+          HWND field = ::GetDlgItem(page, c.id);
+          SelectAll(field);
+          if (c.pasted) {
+            Paste(field, c.text);
+          } else {
+            Type(field, c.text);
+          }
+        });
+        sheet.PressButton(PSBTN_APPLYNOW);
+        told = ui.AnswerMessageBox();
+        HWND focused = ui.FocusWhenSettled();
+        ui.OnUi([&] {
+          focus = ::GetDlgCtrlID(focused);
+          selection = Selection(focused);
+          length = ::GetWindowTextLengthA(focused);
+        });
+      },
+      PSBTN_CANCEL);
   EXPECT_EQ(told, c.message);
   EXPECT_EQ(focus, c.id);
   EXPECT_EQ(selection, std::make_pair(0, length));
@@ -441,16 +447,18 @@ TEST_P(FailedWrite, IsToldOnceAndTheApplyStillCompletes) {
   registry->Put(Hive::LocalMachine, "Vexel\\Settings", "PhysicalAddress.Region0", {REG_DWORD, {5, 0, 0, 0}});
   if (c.refusing) registry->DenyWrites(Hive::LocalMachine, "Vexel\\Settings");
   seams.registry = registry;
-  const std::string told = RunPanel([&](UiDriver& ui, CMyPropertySheet&, HWND page) {
-    ui.OnUi([&] {
-      HWND region = ::GetDlgItem(page, IDC_ADVANCED_REGION0);
-      SelectAll(region);
-      Type(region, "0");
-      HWND clock = ::GetDlgItem(page, IDC_ADVANCED_MCLK);
-      SelectAll(clock);
-      Type(clock, "60");
-    });
-  }, PSBTN_OK, true, std::string("-p ") + c.keyPath + " -n");
+  const std::string told = RunPanel(
+      [&](UiDriver& ui, CMyPropertySheet&, HWND page) {
+        ui.OnUi([&] {
+          HWND region = ::GetDlgItem(page, IDC_ADVANCED_REGION0);
+          SelectAll(region);
+          Type(region, "0");
+          HWND clock = ::GetDlgItem(page, IDC_ADVANCED_MCLK);
+          SelectAll(clock);
+          Type(clock, "60");
+        });
+      },
+      PSBTN_OK, true, std::string("-p ") + c.keyPath + " -n");
   for (const std::string& part : c.told) EXPECT_NE(told.find(part), std::string::npos) << part << " in " << told;
   EXPECT_EQ(registry->Find(Hive::LocalMachine, "Vexel\\Settings", "PhysicalAddress.Region0"),
             (StoredValue{REG_DWORD, {5, 0, 0, 0}}));
@@ -459,11 +467,13 @@ TEST_P(FailedWrite, IsToldOnceAndTheApplyStillCompletes) {
 INSTANTIATE_TEST_SUITE_P(
     AdvancedPage, FailedWrite,
     ::testing::Values(
-        FailureCase{"WritesRefused", "Vexel\\Settings", true,
-                    {"\"PhysicalAddress.Region0\" in HKEY_LOCAL_MACHINE\\Vexel\\Settings", "\"Vexel3DTiming.ClockSpeed\"",
-                     "\"Timing.MClkN\"", "\"Timing.MClkM\"", "\"Timing.MClkP\""}},
-        FailureCase{"KeyMissing", "Vexel\\Missing", false,
-                    {"The key HKEY_LOCAL_MACHINE\\Vexel\\Missing could not be opened"}}),
+        FailureCase{"WritesRefused",
+                    "Vexel\\Settings",
+                    true,
+                    {"\"PhysicalAddress.Region0\" in HKEY_LOCAL_MACHINE\\Vexel\\Settings",
+                     "\"Vexel3DTiming.ClockSpeed\"", "\"Timing.MClkN\"", "\"Timing.MClkM\"", "\"Timing.MClkP\""}},
+        FailureCase{
+            "KeyMissing", "Vexel\\Missing", false, {"The key HKEY_LOCAL_MACHINE\\Vexel\\Missing could not be opened"}}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // The German resources, as a German system's thread finds them first.
@@ -500,8 +510,8 @@ TEST_F(GermanAdvancedPage, FindsEveryValueNameAndStoresAClock) {
   });
   EXPECT_EQ(caption, "Erweitert");
   EXPECT_EQ(useBios, "&BIOS-Adressen nutzen");
-  EXPECT_EQ(Stored(), With(With(before, kPllFor60),
-                           {{kClockSpeed, Dword(60)}, {"PhysicalAddress.Region0", Dword(0x12)}}));
+  EXPECT_EQ(Stored(),
+            With(With(before, kPllFor60), {{kClockSpeed, Dword(60)}, {"PhysicalAddress.Region0", Dword(0x12)}}));
 }
 
 }  // namespace

@@ -44,23 +44,20 @@ TEST(GdiDisplay, CapabilitiesDescribeAListedMode) {
   const DeviceCaps caps = display.Caps();
   EXPECT_GT(caps.width, 0);
   EXPECT_GT(caps.height, 0);
-  EXPECT_TRUE(caps.bitsPerPixel == 8 || caps.bitsPerPixel == 16 || caps.bitsPerPixel == 24 ||
-              caps.bitsPerPixel == 32)
+  EXPECT_TRUE(caps.bitsPerPixel == 8 || caps.bitsPerPixel == 16 || caps.bitsPerPixel == 24 || caps.bitsPerPixel == 32)
       << caps.bitsPerPixel;
   EXPECT_GE(caps.refresh, 0);
   const ModeCatalogue modes = ListedModes(display);
-  EXPECT_TRUE(std::ranges::any_of(modes, [&](const DisplayMode& mode) {
-    return mode.PelsWidth == caps.width && mode.PelsHeight == caps.height;
-  }));
+  EXPECT_TRUE(std::ranges::any_of(
+      modes, [&](const DisplayMode& mode) { return mode.PelsWidth == caps.width && mode.PelsHeight == caps.height; }));
 }
 
 TEST(GdiDisplay, TestsListedModesAndRefusesOthers) {
   GdiDisplay display;
   const DeviceCaps caps = display.Caps();
   const ModeCatalogue modes = ListedModes(display);
-  const auto running = std::ranges::find_if(modes, [&](const DisplayMode& mode) {
-    return mode.PelsWidth == caps.width && mode.PelsHeight == caps.height;
-  });
+  const auto running = std::ranges::find_if(
+      modes, [&](const DisplayMode& mode) { return mode.PelsWidth == caps.width && mode.PelsHeight == caps.height; });
   ASSERT_NE(running, modes.end());
   EXPECT_EQ(kDispChangeSuccessful, display.ChangeMode(*running, true));
   EXPECT_NE(kDispChangeSuccessful, display.ChangeMode({32, 12345, 777, 60}, true));

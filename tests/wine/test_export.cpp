@@ -179,8 +179,8 @@ TEST_F(ExportRun, AQuietRunThatCannotCreateItsFileEndsWithStatusOneAndLeavesNoFi
 TEST_F(ExportRun, AFileAnotherProgramHoldsOpenStaysAsItWas) {
   ASSERT_TRUE(folder.Write("INFO.BAT", "old"));
   {
-    const HANDLE held = ::CreateFileA((folder.Path() + "\\INFO.BAT").c_str(), GENERIC_READ, 0, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE held = ::CreateFileA((folder.Path() + "\\INFO.BAT").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_EQ(Run("-q -n -f info.bat", "hawk"), std::optional<DWORD>(1));
     ::CloseHandle(held);

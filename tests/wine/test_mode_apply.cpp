@@ -137,8 +137,7 @@ Stored Dword(std::uint32_t value) {
 
 std::vector<Stored> ModeValues(const DisplayMode& mode) {
   return {Dword(static_cast<std::uint32_t>(mode.PelsWidth)), Dword(static_cast<std::uint32_t>(mode.PelsHeight)),
-          Dword(static_cast<std::uint32_t>(mode.BitsPerPel)),
-          Dword(static_cast<std::uint32_t>(mode.DisplayFrequency))};
+          Dword(static_cast<std::uint32_t>(mode.BitsPerPel)), Dword(static_cast<std::uint32_t>(mode.DisplayFrequency))};
 }
 
 class ModeApply : public SimulatedBoardTest {
@@ -168,9 +167,9 @@ class ModeApply : public SimulatedBoardTest {
   // would, presses `button` once per entry of `promptAnswers` (0: no prompt
   // expected), answers each prompt and then `boxes` message boxes, and runs
   // `between` after each apply. Returns the boxes' texts once the sheet closed.
-  std::vector<std::string> Run(const std::string& arguments, const Choice& choice, int button,
-                               const std::vector<int>& promptAnswers, int boxes = 0,
-                               const std::function<void()>& between = [] {}) {
+  std::vector<std::string> Run(
+      const std::string& arguments, const Choice& choice, int button, const std::vector<int>& promptAnswers,
+      int boxes = 0, const std::function<void()>& between = [] {}) {
     CMyPropertySheet sheet(PanelCommandLine("-n " + arguments), seams);
     const auto prompts = std::ranges::count_if(promptAnswers, [](int answer) { return answer != 0; });
     PromptWatch watch(prompts > 0);
@@ -253,8 +252,8 @@ class ModeApply : public SimulatedBoardTest {
   }
   std::vector<Stored> ModeValuesIn(const std::string& key) const {
     std::vector<Stored> values;
-    for (const char* name : {names::DefaultXResolution, names::DefaultYResolution, names::DefaultBitsPerPel,
-                             names::DefaultVRefresh}) {
+    for (const char* name :
+         {names::DefaultXResolution, names::DefaultYResolution, names::DefaultBitsPerPel, names::DefaultVRefresh}) {
       values.push_back(Value(key, name));
     }
     return values;
@@ -295,8 +294,8 @@ class ModeApplyButton : public ModeApply, public ::testing::WithParamInterface<i
 TEST_P(ModeApplyButton, AnotherModeIsStoredInTheSettingsKeyAndSwitchedAtOnce) {
   Run("", {kChosen, std::nullopt}, GetParam(), {0});
   EXPECT_EQ(ModeValuesIn(kDeviceKey), ModeValues(kChosen)) << "no profile copy: the settings key";
-  EXPECT_EQ(display->Calls, (std::vector<std::string>{"announce 0 800x600", "set 32/800x600@75",
-                                                      "announce 32 800x600"}));
+  EXPECT_EQ(display->Calls,
+            (std::vector<std::string>{"announce 0 800x600", "set 32/800x600@75", "announce 32 800x600"}));
   EXPECT_EQ(display->Caps(), (DeviceCaps{800, 600, 32, 75}));
   if (GetParam() == PSBTN_APPLYNOW) {
     EXPECT_EQ(seen.desktopArea, "800 by 600") << "the page shows the new mode";
@@ -341,8 +340,8 @@ TEST_F(ModeApply, APresetIsStoredExactlyOnEveryApplyAndDontRestartKeepsIt) {
 TEST_F(ModeApply, APresetWhoseModeTheDriverSetsAsksNothing) {
   Run("", {kStartup, kProEngineer}, PSBTN_APPLYNOW, {0});
   EXPECT_EQ(PresetValuesIn(kDeviceKey), kProEngineerValues);
-  EXPECT_EQ(display->Calls, (std::vector<std::string>{"announce 0 1024x768", "set 15/1024x768@60",
-                                                      "announce 15 1024x768"}));
+  EXPECT_EQ(display->Calls,
+            (std::vector<std::string>{"announce 0 1024x768", "set 15/1024x768@60", "announce 15 1024x768"}));
 }
 
 TEST_F(ModeApply, AModeListedTwiceIsSetFromItsFirstListing) {
@@ -358,8 +357,8 @@ TEST_F(ModeApply, AModeListedTwiceIsSetFromItsFirstListing) {
   ASSERT_EQ(listings.size(), 2u);
   Run("", {kStartup, std::nullopt}, PSBTN_APPLYNOW, {0});
   EXPECT_EQ(display->Tested, std::vector<std::uint32_t>{listings[0]});
-  EXPECT_EQ(display->Calls, (std::vector<std::string>{"announce 0 1024x768", "set 15/1024x768@60",
-                                                      "announce 15 1024x768"}));
+  EXPECT_EQ(display->Calls,
+            (std::vector<std::string>{"announce 0 1024x768", "set 15/1024x768@60", "announce 15 1024x768"}));
   EXPECT_EQ(ModeValuesIn(kDeviceKey), ModeValues(kStartup));
 }
 
@@ -387,8 +386,7 @@ TEST_F(ModeApply, EachFailedRestartStepIsToldAndTheNextOneStillRuns) {
 }
 
 TEST_F(ModeApply, KeysThatDoNotOpenStoreNothingAskNothingAndAreToldOnce) {
-  const std::vector<std::string> told =
-      Run("-p System\\Missing\\Key", {kChosen, kProEngineer}, PSBTN_APPLYNOW, {0}, 1);
+  const std::vector<std::string> told = Run("-p System\\Missing\\Key", {kChosen, kProEngineer}, PSBTN_APPLYNOW, {0}, 1);
   ASSERT_EQ(told.size(), 1u);
   const std::string key = "The key HKEY_LOCAL_MACHINE\\System\\Missing\\Key could not be opened";
   EXPECT_NE(told[0].find(key), told[0].rfind(key)) << "once for the mode, once for the preset:\n" << told[0];
@@ -400,11 +398,10 @@ TEST_F(ModeApply, EveryWriteThatFailsIsToldInOneMessageAndTheApplyCompletes) {
   auto refusing = std::make_shared<MemoryRegistry>();
   refusing->DenyWrites(Hive::LocalMachine, "Refusing\\Key");
   seams.registry = refusing;
-  const std::vector<std::string> told =
-      Run("-p Refusing\\Key", {kChosen, kProEngineer}, PSBTN_APPLYNOW, {0}, 1);
+  const std::vector<std::string> told = Run("-p Refusing\\Key", {kChosen, kProEngineer}, PSBTN_APPLYNOW, {0}, 1);
   ASSERT_EQ(told.size(), 1u);
-  for (const char* name : {names::DefaultXResolution, names::DefaultVRefresh, names::ApplicationName,
-                           names::SupportSoftimage351}) {
+  for (const char* name :
+       {names::DefaultXResolution, names::DefaultVRefresh, names::ApplicationName, names::SupportSoftimage351}) {
     EXPECT_NE(told[0].find(std::string("\"") + name + "\" in HKEY_LOCAL_MACHINE\\Refusing\\Key"), std::string::npos)
         << told[0];
   }

@@ -46,7 +46,15 @@ HWND FindProbeWindow() {
   return nullptr;
 }
 
-enum class FailingCall { None, ChoosePixelFormat, SetPixelFormat, GetPixelFormat, DescribePixelFormat, CreateContext, MakeCurrent };
+enum class FailingCall {
+  None,
+  ChoosePixelFormat,
+  SetPixelFormat,
+  GetPixelFormat,
+  DescribePixelFormat,
+  CreateContext,
+  MakeCurrent
+};
 
 // The real WGL calls, with the answers a test sets replacing the real ones.
 // The probe thread writes the records; the test reads them after the probe
@@ -234,13 +242,13 @@ TEST_P(OpenGlProbeFailure, ShowsItsErrorBoxAndEndsAsExpected) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryStep, OpenGlProbeFailure,
-    testing::Values(
-        FailureCase{"ChoosePixelFormat", FailingCall::ChoosePixelFormat, "Selecting a pixel format failed\n", false},
-        FailureCase{"SetPixelFormat", FailingCall::SetPixelFormat, "SetPixelFormat failed\n", false},
-        FailureCase{"wglCreateContext", FailingCall::CreateContext, "wglCreateContext Failed\n", false},
-        FailureCase{"wglMakeCurrent", FailingCall::MakeCurrent, "wglMakeCurrent Failed\n", false},
-        FailureCase{"GetPixelFormat", FailingCall::GetPixelFormat, "", true},
-        FailureCase{"DescribePixelFormat", FailingCall::DescribePixelFormat, "", true}));
+    testing::Values(FailureCase{"ChoosePixelFormat", FailingCall::ChoosePixelFormat,
+                                "Selecting a pixel format failed\n", false},
+                    FailureCase{"SetPixelFormat", FailingCall::SetPixelFormat, "SetPixelFormat failed\n", false},
+                    FailureCase{"wglCreateContext", FailingCall::CreateContext, "wglCreateContext Failed\n", false},
+                    FailureCase{"wglMakeCurrent", FailingCall::MakeCurrent, "wglMakeCurrent Failed\n", false},
+                    FailureCase{"GetPixelFormat", FailingCall::GetPixelFormat, "", true},
+                    FailureCase{"DescribePixelFormat", FailingCall::DescribePixelFormat, "", true}));
 
 TEST_F(OpenGlProbe, BlockingPastTheWaitLeavesTheTimeOutTextAndTheLateProbeFreesItself) {
   const win::UniqueHandle release(::CreateEventA(nullptr, TRUE, FALSE, nullptr));

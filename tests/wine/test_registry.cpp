@@ -58,8 +58,7 @@ class RegistryAsSeenByRegTool : public ::testing::Test {
   void SetUp() override { ASSERT_EQ(kOk, registry_.CreateKey(Hive::LocalMachine, "Sub", key_)); }
 
   RegToolValue Query(const std::string& name) const {
-    const std::string command =
-        "reg query \"" + root_.RegToolPath("Machine\\Sub") + "\" /v \"" + name + "\"";
+    const std::string command = "reg query \"" + root_.RegToolPath("Machine\\Sub") + "\" /v \"" + name + "\"";
     const test::ProcessResult result = test::RunProcess(command, 60000);
     EXPECT_TRUE(result.finished) << command;
     EXPECT_EQ(0u, result.exitCode) << result.output;
@@ -90,8 +89,8 @@ TEST_F(RegistryAsSeenByRegTool, TextWithAndWithoutNul) {
 }
 
 TEST_F(RegistryAsSeenByRegTool, BinaryAsHexBytes) {
-  ASSERT_EQ(kOk, WriteBytes(key_, "HardwareInformation.ChipType", kRegBinary,
-                            Bytes{0xDE, 0xAD, 0xBE, 0xEF, 0x00, 0x01}));
+  ASSERT_EQ(kOk,
+            WriteBytes(key_, "HardwareInformation.ChipType", kRegBinary, Bytes{0xDE, 0xAD, 0xBE, 0xEF, 0x00, 0x01}));
   const RegToolValue value = Query("HardwareInformation.ChipType");
   EXPECT_EQ("REG_BINARY", value.type);
   EXPECT_EQ("DEADBEEF0001", value.data);
@@ -99,8 +98,7 @@ TEST_F(RegistryAsSeenByRegTool, BinaryAsHexBytes) {
 
 TEST_F(RegistryAsSeenByRegTool, MultiStringWithSeparators) {
   const std::string drivers("vexel\0vexelalt\0\0", 16);
-  ASSERT_EQ(kOk, WriteBytes(key_, "InstalledDisplayDrivers", kRegMultiSz,
-                            Bytes(drivers.begin(), drivers.end())));
+  ASSERT_EQ(kOk, WriteBytes(key_, "InstalledDisplayDrivers", kRegMultiSz, Bytes(drivers.begin(), drivers.end())));
   const RegToolValue value = Query("InstalledDisplayDrivers");
   EXPECT_EQ("REG_MULTI_SZ", value.type);
   EXPECT_EQ("vexel\\0vexelalt", value.data);
@@ -116,8 +114,7 @@ TEST_F(RegistryAsSeenByRegTool, StoredTextHoldsExactlyTheCharactersGiven) {
   ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &raw));
   DWORD without = 0;
   DWORD with = 0;
-  EXPECT_EQ(ERROR_SUCCESS,
-            ::RegQueryValueExW(raw, L"Without", nullptr, nullptr, nullptr, &without));
+  EXPECT_EQ(ERROR_SUCCESS, ::RegQueryValueExW(raw, L"Without", nullptr, nullptr, nullptr, &without));
   EXPECT_EQ(ERROR_SUCCESS, ::RegQueryValueExW(raw, L"With", nullptr, nullptr, nullptr, &with));
   ::RegCloseKey(raw);
   EXPECT_EQ(4 * sizeof(wchar_t), without);
@@ -156,8 +153,7 @@ TEST(Win32Registry, ProductionHivesAreTheRealOnes) {
   RegKey user;
   EXPECT_EQ(kOk, registry.OpenKey(Hive::CurrentUser, "Software", user));
   RegKey missing;
-  EXPECT_EQ(kFileNotFound,
-            registry.OpenKey(Hive::LocalMachine, "SOFTWARE\\Vexelworks Missing Key", missing));
+  EXPECT_EQ(kFileNotFound, registry.OpenKey(Hive::LocalMachine, "SOFTWARE\\Vexelworks Missing Key", missing));
 }
 
 TEST(RunProcess, CapturesOutputAndEndsAProcessThatOverstays) {
@@ -165,8 +161,7 @@ TEST(RunProcess, CapturesOutputAndEndsAProcessThatOverstays) {
   EXPECT_TRUE(echo.finished);
   EXPECT_NE(std::string::npos, echo.output.find("captured"));
 
-  const test::ProcessResult endless =
-      test::RunProcess("cmd /c \"for /l %i in (1,0,2) do @rem\"", 300);
+  const test::ProcessResult endless = test::RunProcess("cmd /c \"for /l %i in (1,0,2) do @rem\"", 300);
   EXPECT_TRUE(endless.started);
   EXPECT_FALSE(endless.finished);
 }

@@ -50,8 +50,8 @@ TEST_F(ProgramResourceTest, SpectrumBitmapsLoadAtTheirSizeAndDepth) {
 
 TEST_F(ProgramResourceTest, IconLoadsInBothSizes) {
   for (int size : {32, 16}) {
-    HICON icon = static_cast<HICON>(
-        ::LoadImageA(program.Module(), MAKEINTRESOURCEA(IDI_VEXELPANEL), IMAGE_ICON, size, size, 0));
+    HICON icon =
+        static_cast<HICON>(::LoadImageA(program.Module(), MAKEINTRESOURCEA(IDI_VEXELPANEL), IMAGE_ICON, size, size, 0));
     ASSERT_NE(icon, nullptr) << size;
     ICONINFO info{};
     ASSERT_TRUE(::GetIconInfo(icon, &info));

@@ -35,13 +35,13 @@ constexpr int kApplyButton = 0x3021;
 constexpr const char* kSettingsKey = "System\\CurrentControlSet\\Services\\Vexel3D\\Device0";
 
 // The check boxes in the order Look spells their states.
-constexpr int kBoxes[] = {IDC_3D_ACCELERATE_OPENGL, IDC_3D_DELTA_CHIP,         IDC_3D_EXPORT_STENCIL,
-                          IDC_3D_EXPORT_ALPHA,      IDC_3D_FAST_CLEAR,         IDC_3D_GDI_DOUBLE_BUFFER,
+constexpr int kBoxes[] = {IDC_3D_ACCELERATE_OPENGL,   IDC_3D_DELTA_CHIP,     IDC_3D_EXPORT_STENCIL,
+                          IDC_3D_EXPORT_ALPHA,        IDC_3D_FAST_CLEAR,     IDC_3D_GDI_DOUBLE_BUFFER,
                           IDC_3D_FORCE_SINGLE_BUFFER, IDC_3D_DISABLE_MIPMAPS};
 constexpr const char* kNames[] = {
-    "DefaultSettings.8bppRGB",   "3DExtensions.Disable",       "3DExtensions.DisableDelta",
-    "3DExtensions.DisableAlpha", "DoubleBuffer.Disable",       "3DExtensions.SupportGDIdouble",
-    "3DExtensions.DisableStencil", "OpenGL.UseFastClear",      "OpenGL.DisableMipMaps"};
+    "DefaultSettings.8bppRGB",     "3DExtensions.Disable", "3DExtensions.DisableDelta",
+    "3DExtensions.DisableAlpha",   "DoubleBuffer.Disable", "3DExtensions.SupportGDIdouble",
+    "3DExtensions.DisableStencil", "OpenGL.UseFastClear",  "OpenGL.DisableMipMaps"};
 
 using Values = std::map<std::string, std::optional<StoredValue>>;
 
@@ -152,8 +152,8 @@ struct StoredCase {
 
 TEST_F(Settings3dPage, ShowsTheStoredValuesAndAnUnchangedOkStoresAllNine) {
   const std::vector<std::pair<std::string, uint32_t>> otherWay = {
-      {"DefaultSettings.8bppRGB", 0},     {"3DExtensions.Disable", 1},        {"3DExtensions.DisableDelta", 1},
-      {"3DExtensions.DisableStencil", 1}, {"3DExtensions.DisableAlpha", 1},   {"OpenGL.UseFastClear", 0},
+      {"DefaultSettings.8bppRGB", 0},       {"3DExtensions.Disable", 1},      {"3DExtensions.DisableDelta", 1},
+      {"3DExtensions.DisableStencil", 1},   {"3DExtensions.DisableAlpha", 1}, {"OpenGL.UseFastClear", 0},
       {"3DExtensions.SupportGDIdouble", 1}, {"DoubleBuffer.Disable", 1},      {"OpenGL.DisableMipMaps", 1}};
   const StoredCase cases[] = {
       {"nothing stored", {}, "11111000", "01", Defaults()},
@@ -356,7 +356,8 @@ TEST_F(Settings3dPage, WhatCouldNotBeStoredIsToldInOneMessageBox) {
     ui.Join();
     std::vector<std::string> expected = c.told;
     if (expected.empty()) {
-      for (const char* name : kNames) expected.push_back("\"" + std::string(name) + "\" in HKEY_LOCAL_MACHINE\\" + c.keyPath);
+      for (const char* name : kNames)
+        expected.push_back("\"" + std::string(name) + "\" in HKEY_LOCAL_MACHINE\\" + c.keyPath);
     }
     for (const std::string& line : expected) EXPECT_NE(told.find(line), std::string::npos) << line << "\n" << told;
     EXPECT_FALSE(secondBox);

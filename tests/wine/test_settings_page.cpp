@@ -87,7 +87,8 @@ void Notify(HWND page, int id, UINT code) {
 // Selects a combo box item as the user does: the selection, then the notification.
 void Pick(HWND page, int id, const std::string& text) {
   HWND combo = ::GetDlgItem(page, id);
-  ::SendMessageA(combo, CB_SETCURSEL, ::SendMessageA(combo, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(text.c_str())), 0);
+  ::SendMessageA(combo, CB_SETCURSEL,
+                 ::SendMessageA(combo, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(text.c_str())), 0);
   Notify(page, id, CBN_SELCHANGE);
 }
 
@@ -276,7 +277,7 @@ TEST_F(SettingsPage, TheCardQuestionDecidesWhetherTheAdapterTypeChanges) {
     });
     if (!InGerman()) {
       EXPECT_EQ(texts, (std::vector<std::string>{"You selected  a card which is different from the card you "
-                                                     "currently have or are installing.",
+                                                 "currently have or are installing.",
                                                  "Do you want to continue?", "&Yes", "&No"}));
     }
     EXPECT_TRUE(before.modified) << "a card name marks the page at once";
@@ -540,8 +541,10 @@ TEST_F(SettingsPage, MnemonicsReachEachControlAndTabFollowsTheLayout) {
       }
       ::SetFocus(::GetDlgItem(page, IDC_SETTINGS_REFRESH));
     });
-    for (const Mnemonic m : {Mnemonic{'t', IDC_SETTINGS_ADAPTER_TYPE}, {'p', IDC_SETTINGS_COLOR},
-                             {'d', IDC_SETTINGS_DESKTOP_AREA}, {'r', IDC_SETTINGS_REFRESH},
+    for (const Mnemonic m : {Mnemonic{'t', IDC_SETTINGS_ADAPTER_TYPE},
+                             {'p', IDC_SETTINGS_COLOR},
+                             {'d', IDC_SETTINGS_DESKTOP_AREA},
+                             {'r', IDC_SETTINGS_REFRESH},
                              {'v', IDC_SETTINGS_ADAPTER_TYPE}}) {
       Type(ui, WM_SYSCHAR, static_cast<WPARAM>(m.key), kAltHeld);
       PollUntil(std::chrono::seconds(5), [&] { return FocusId(ui) == m.focus; });
@@ -557,9 +560,9 @@ TEST_F(SettingsPage, MnemonicsReachEachControlAndTabFollowsTheLayout) {
       Closes(dialog);
     }
   });
-  EXPECT_EQ(tabOrder, (std::vector<int>{IDC_SETTINGS_ADAPTER_TYPE, IDC_SETTINGS_COLOR, IDC_SETTINGS_DESKTOP_AREA,
-                                        IDC_SETTINGS_REFRESH, IDC_SETTINGS_LIST_MODES,
-                                        IDC_SETTINGS_LIST_APPLICATIONS}));
+  EXPECT_EQ(tabOrder,
+            (std::vector<int>{IDC_SETTINGS_ADAPTER_TYPE, IDC_SETTINGS_COLOR, IDC_SETTINGS_DESKTOP_AREA,
+                              IDC_SETTINGS_REFRESH, IDC_SETTINGS_LIST_MODES, IDC_SETTINGS_LIST_APPLICATIONS}));
   EXPECT_EQ(reached, (std::vector<int>{IDC_SETTINGS_ADAPTER_TYPE, IDC_SETTINGS_COLOR, IDC_SETTINGS_DESKTOP_AREA,
                                        IDC_SETTINGS_REFRESH, IDC_SETTINGS_ADAPTER_TYPE}));
   EXPECT_TRUE(modesOpened);

@@ -58,8 +58,8 @@ TEST_F(SheetStartup, ADriverThatAnswersGivesThreePagesOpeningOnSettingsAndLeaves
   EXPECT_EQ(sheet.State().m_strRegistryPath, kDeviceKey);
   EXPECT_EQ(sheet.State().m_dwMemorySize, 8u << 20);
   EXPECT_EQ(sheet.State().m_DriverInfo.VendorId(), 0x3D3Du);
-  EXPECT_EQ(Pages(sheet), (std::vector<const win::CPropertyPage*>{&sheet.m_pageAbout, &sheet.m_pageSettings,
-                                                                   &sheet.m_page3D}));
+  EXPECT_EQ(Pages(sheet),
+            (std::vector<const win::CPropertyPage*>{&sheet.m_pageAbout, &sheet.m_pageSettings, &sheet.m_page3D}));
   EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageSettings);
   EXPECT_EQ(Remembered(*seams.registry, "InstalledCard").second, "<no key>");
   EXPECT_EQ(sheet.State().m_strOpenGL, kNotProbed);
@@ -137,7 +137,8 @@ TEST_F(SheetStartup, AFailedWriteOfThePerMakerKeyIsToldOrShowsInAQuietRunsExitSt
   ui.Start([&](UiDriver& driver) { told = driver.AnswerMessageBox(); });
   CMyPropertySheet shown(PanelCommandLine("-s VexelKite -n"), seams);
   ui.Join();
-  EXPECT_NE(told.find("could not be stored under HKEY_LOCAL_MACHINE\\" + OwnPerMakerKeyPath().value_or("")), std::string::npos)
+  EXPECT_NE(told.find("could not be stored under HKEY_LOCAL_MACHINE\\" + OwnPerMakerKeyPath().value_or("")),
+            std::string::npos)
       << told;
   EXPECT_EQ(shown.ExitStatus(), kExitPerMakerKeyFailed);
   EXPECT_EQ(shown.GetPageCount(), 3);

@@ -43,8 +43,8 @@ class DisplayChangeListener {
     windowClass.hInstance = ::GetModuleHandleA(nullptr);
     windowClass.lpszClassName = "VexelDisplayChangeListener";
     ::RegisterClassA(&windowClass);
-    window_ = ::CreateWindowA(windowClass.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                              nullptr, windowClass.hInstance, nullptr);
+    window_ = ::CreateWindowA(windowClass.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                              windowClass.hInstance, nullptr);
     ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&changes_));
   }
   ~DisplayChangeListener() { ::DestroyWindow(window_); }
@@ -72,9 +72,7 @@ class DisplayChangeListener {
 // Sets the variable for one test and restores its absence afterwards.
 class SimulateVariable {
  public:
-  explicit SimulateVariable(const std::string& value) {
-    ::SetEnvironmentVariableA(kSimulateVariable, value.c_str());
-  }
+  explicit SimulateVariable(const std::string& value) { ::SetEnvironmentVariableA(kSimulateVariable, value.c_str()); }
   ~SimulateVariable() { ::SetEnvironmentVariableA(kSimulateVariable, nullptr); }
   SimulateVariable(const SimulateVariable&) = delete;
   SimulateVariable& operator=(const SimulateVariable&) = delete;
@@ -82,17 +80,15 @@ class SimulateVariable {
 
 class SimulatedSeams : public test::SimulatedBoardTest {
  protected:
-
   // Whether `reg query` shows the value with this type and data. The tool
   // shows the name as the board spelt it, which need not be the panel's
   // case, so the line is compared without regard to case.
-  bool RegToolShows(std::string_view key, std::string_view name, std::string_view type,
-                    std::string_view data) const {
-    const std::string command = "reg query \"" + root.RegToolPath("Machine\\" + std::string(key)) +
-                                "\" /v \"" + std::string(name) + "\"";
+  bool RegToolShows(std::string_view key, std::string_view name, std::string_view type, std::string_view data) const {
+    const std::string command =
+        "reg query \"" + root.RegToolPath("Machine\\" + std::string(key)) + "\" /v \"" + std::string(name) + "\"";
     const test::ProcessResult result = test::RunProcess(command, 60000);
-    const std::string line = AsciiLowerCased(
-        "    " + std::string(name) + "    " + std::string(type) + "    " + std::string(data) + "\r\n");
+    const std::string line =
+        AsciiLowerCased("    " + std::string(name) + "    " + std::string(type) + "    " + std::string(data) + "\r\n");
     const bool shown = AsciiLowerCased(result.output).find(line) != std::string::npos;
     EXPECT_TRUE(shown) << command << "\n" << result.output;
     return shown;
@@ -106,16 +102,13 @@ TEST_F(SimulatedSeams, BootWritesTheMiniportLayoutBelowItsRootOnly) {
   EXPECT_TRUE(RegToolShows(ServiceKeyPath(kDeviceKey), names::ImagePath, "REG_EXPAND_SZ",
                            "\\SystemRoot\\System32\\drivers\\vexel3d.sys"));
   EXPECT_TRUE(RegToolShows(kDeviceKey, names::InstalledDisplayDrivers, "REG_MULTI_SZ", "vexel3d"));
-  EXPECT_TRUE(RegToolShows(kDeviceKey, names::AdapterString, "REG_BINARY",
-                           "56006500780065006C004800610077006B000000"));
-  EXPECT_TRUE(RegToolShows(kDeviceKey, names::DacType, "REG_BINARY",
-                           "54004900200054005600500033003000320036000000"));
+  EXPECT_TRUE(RegToolShows(kDeviceKey, names::AdapterString, "REG_BINARY", "56006500780065006C004800610077006B000000"));
+  EXPECT_TRUE(RegToolShows(kDeviceKey, names::DacType, "REG_BINARY", "54004900200054005600500033003000320036000000"));
   EXPECT_TRUE(RegToolShows(kDeviceKey, names::MemorySize, "REG_DWORD", "0x800000"));
   EXPECT_TRUE(RegToolShows(kDeviceKey, names::LocalbufferBitsPerPel, "REG_DWORD", "0x18"));
   EXPECT_TRUE(RegToolShows(kDeviceKey, names::DefaultXResolution, "REG_DWORD", "0x400"));
   HKEY real = nullptr;
-  EXPECT_NE(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, ServiceKeyPath(kDeviceKey).c_str(),
-                                           0, KEY_READ, &real));
+  EXPECT_NE(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, ServiceKeyPath(kDeviceKey).c_str(), 0, KEY_READ, &real));
 }
 
 TEST_F(SimulatedSeams, TheVariableChoosesTheBoardAndItsAbsenceTheRealDisplay) {
@@ -145,12 +138,9 @@ TEST_F(SimulatedSeams, EveryVariantIsReached) {
     std::uint32_t memory;
     std::uint32_t localBufferBits;
   };
-  const Variant variants[] = {{"hawk,8mb,lb32", true, 1, 8u << 20, 32},
-                              {"hawk,4mb,lb24", true, 1, 4u << 20, 24},
-                              {"kite,8mb,lb24", true, 0, 8u << 20, 24},
-                              {"kite,4mb,lb32", true, 0, 4u << 20, 32},
-                              {"hawk,noanswer", false, 0, 8u << 20, 0},
-                              {"kite,no2050", false, 0, 8u << 20, 0}};
+  const Variant variants[] = {{"hawk,8mb,lb32", true, 1, 8u << 20, 32}, {"hawk,4mb,lb24", true, 1, 4u << 20, 24},
+                              {"kite,8mb,lb24", true, 0, 8u << 20, 24}, {"kite,4mb,lb32", true, 0, 4u << 20, 32},
+                              {"hawk,noanswer", false, 0, 8u << 20, 0}, {"kite,no2050", false, 0, 8u << 20, 0}};
   for (const Variant& variant : variants) {
     const Seams seams = Board(variant.words);
     DriverInfoReply info;

@@ -23,8 +23,7 @@ constexpr char kMachinePrefix[] = "\\Registry\\Machine\\";
 std::string RawDeviceMapValue() {
   char text[512] = {};
   DWORD size = sizeof(text) - 1;
-  ::RegGetValueA(HKEY_LOCAL_MACHINE, names::DeviceMapKey, names::DeviceVideo0, RRF_RT_REG_SZ,
-                 nullptr, text, &size);
+  ::RegGetValueA(HKEY_LOCAL_MACHINE, names::DeviceMapKey, names::DeviceVideo0, RRF_RT_REG_SZ, nullptr, text, &size);
   return text;
 }
 
@@ -75,8 +74,7 @@ TEST(PerMakerKeyOnWine, StoresRealTextValuesThatReadBack) {
 
   const std::string command = "reg query \"" + root.RegToolPath("Machine\\" + keyPath) + "\"";
   const test::ProcessResult result = test::RunProcess(command, 60000);
-  EXPECT_NE(std::string::npos, result.output.find("    InstalledCard    REG_SZ    VEXELHAWK\r\n"))
-      << result.output;
+  EXPECT_NE(std::string::npos, result.output.find("    InstalledCard    REG_SZ    VEXELHAWK\r\n")) << result.output;
   EXPECT_NE(std::string::npos, result.output.find("    RegistryPath    REG_SZ    \r\n")) << result.output;
 
   PerMakerValues values{"OLD", "OLD"};

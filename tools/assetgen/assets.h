@@ -19,8 +19,8 @@
 namespace vexel::assets {
 
 struct AssetFile {
-    std::string_view fileName;
-    Bytes (*make)();
+  std::string_view fileName;
+  Bytes (*make)();
 };
 
 // The files the resource script includes, under the names it uses.

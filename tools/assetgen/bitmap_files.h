@@ -13,12 +13,12 @@ inline constexpr int kBiRgb = 0;
 inline constexpr int kBiRle8 = 1;
 
 struct BitmapShape {
-    int width;
-    int height;
-    int bitsPerPixel;
-    int compression;
-    std::uint32_t imageSize;
-    std::uint32_t coloursUsed;
+  int width;
+  int height;
+  int bitsPerPixel;
+  int compression;
+  std::uint32_t imageSize;
+  std::uint32_t coloursUsed;
 };
 
 // A 40-byte BITMAPINFOHEADER.

@@ -10,9 +10,9 @@
 namespace vexel::assets {
 
 struct Rgb {
-    std::uint8_t red;
-    std::uint8_t green;
-    std::uint8_t blue;
+  std::uint8_t red;
+  std::uint8_t green;
+  std::uint8_t blue;
 };
 using Palette = std::vector<Rgb>;
 

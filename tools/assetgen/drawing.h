@@ -10,27 +10,27 @@ namespace vexel::assets {
 
 // An 8-bit indexed picture, rows stored top to bottom.
 struct IndexedImage {
-    IndexedImage(int imageWidth, int imageHeight, std::uint8_t fill);
+  IndexedImage(int imageWidth, int imageHeight, std::uint8_t fill);
 
-    std::uint8_t& At(int x, int y);
-    std::uint8_t At(int x, int y) const;
-    std::span<const std::uint8_t> Row(int y) const;
+  std::uint8_t& At(int x, int y);
+  std::uint8_t At(int x, int y) const;
+  std::span<const std::uint8_t> Row(int y) const;
 
-    int width;
-    int height;
-    std::vector<std::uint8_t> pixels;
+  int width;
+  int height;
+  std::vector<std::uint8_t> pixels;
 };
 
 struct Point {
-    int x;
-    int y;
+  int x;
+  int y;
 };
 
 struct Rect {
-    int left;
-    int top;
-    int right;
-    int bottom;
+  int left;
+  int top;
+  int right;
+  int bottom;
 };
 
 void Plot(IndexedImage& image, Point at, std::uint8_t colour);

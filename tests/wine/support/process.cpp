@@ -56,8 +56,8 @@ ProcessResult RunProcess(const std::string& commandLine, unsigned long timeLimit
   startup.hStdError = writeEnd;
   PROCESS_INFORMATION info{};
   std::string line = commandLine;
-  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                        nullptr, &startup, &info)) {
+  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                        &info)) {
     return result;
   }
   result.started = true;

@@ -26,7 +26,8 @@ namespace {
 // definition of a name wins when the program reads it).
 std::vector<char> EnvironmentWith(const std::vector<std::string>& extra) {
   std::vector<char> block;
-  for (const std::string& variable : extra) block.insert(block.end(), variable.c_str(), variable.c_str() + variable.size() + 1);
+  for (const std::string& variable : extra)
+    block.insert(block.end(), variable.c_str(), variable.c_str() + variable.size() + 1);
   char* inherited = ::GetEnvironmentStringsA();
   for (const char* entry = inherited; *entry; entry += std::strlen(entry) + 1) {
     block.insert(block.end(), entry, entry + std::strlen(entry) + 1);

@@ -15,8 +15,8 @@ constexpr const char* kTestsKey = "Software\\Vexelworks\\VexelPanel Tests";
 // of one run's fixtures apart.
 std::string UniqueName() {
   static std::atomic<unsigned> counter{0};
-  return "Run" + std::to_string(::GetCurrentProcessId()) + "-" +
-         std::to_string(::GetTickCount64()) + "-" + std::to_string(counter++);
+  return "Run" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(::GetTickCount64()) + "-" +
+         std::to_string(counter++);
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ std::vector<std::string> ScratchFolder::Names() const {
 
 std::optional<std::string> ScratchFolder::Read(std::string_view name) const {
   const win::UniqueHandle file(::CreateFileA(Full(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.Get() == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string bytes(::GetFileSize(file.Get(), nullptr), '\0');
   DWORD read = 0;
