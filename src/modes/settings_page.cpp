@@ -1,6 +1,7 @@
 #include "modes/settings_page.h"
 
 #include <algorithm>
+#include <array>
 #include <set>
 #include <string>
 #include <utility>
@@ -21,10 +22,6 @@
 
 namespace vexel {
 namespace {
-
-// Marks the page modified once the sheet knows the page's window, which it
-// learns only after the page's initialisation.
-constexpr UINT kMarkModified = WM_APP + 1;
 
 constexpr std::array<UINT, 3> kSampleIds{IDB_COLOR_SAMPLE_PALETTE, IDB_COLOR_SAMPLE_HICOLOR,
                                          IDB_COLOR_SAMPLE_TRUECOLOR};
@@ -75,7 +72,6 @@ const win::MsgEntry<CMyPropertyPage2> CMyPropertyPage2::kMessageMap[] = {
     win::OnCommand(CBN_SELCHANGE, IDC_SETTINGS_ADAPTER_TYPE, &CMyPropertyPage2::OnAdapterTypeChanged),
     win::OnMessage(WM_HSCROLL, &CMyPropertyPage2::OnHScroll),
     win::OnMessage(WM_PAINT, &CMyPropertyPage2::OnPaint),
-    win::OnMessage(kMarkModified, &CMyPropertyPage2::OnMarkModified),
 };
 
 CMyPropertyPage2::CMyPropertyPage2(PageContext context) : CPropertyPage(IDD_SETTINGS), m_context(std::move(context)) {}
@@ -116,12 +112,7 @@ void CMyPropertyPage2::PreselectAdapterType() {
   const auto prefix = AdapterTypePrefix(state.m_strCardName, state.m_bDriverAnswered, state.m_DriverInfo.BoardModel());
   if (!prefix) return;
   m_adapterType.SelectString(-1, *prefix);
-  if (!state.m_strCardName.empty()) PostMessage(kMarkModified);
-}
-
-LRESULT CMyPropertyPage2::OnMarkModified(const win::Msg&) {
-  SetModified();
-  return 0;
+  if (!state.m_strCardName.empty()) SetModified();
 }
 
 void CMyPropertyPage2::RebuildModeControls() {

@@ -58,7 +58,6 @@ class CMyPropertyPage2 : public win::CPropertyPage {
   void OnAdapterTypeChanged();
   LRESULT OnHScroll(const win::Msg& msg);
   LRESULT OnPaint(const win::Msg& msg);
-  LRESULT OnMarkModified(const win::Msg& msg);
 
   void PreselectAdapterType();
   void AddModeChoices();

@@ -17,7 +17,14 @@ HPROPSHEETPAGE CPropertyPage::CreatePageHandle() {
 
 void CPropertyPage::SetModified(bool changed) const {
   if (!m_hWnd || m_nProgramUpdates > 0) return;
-  ::SendMessageA(GetSheetWindow(), changed ? PSM_CHANGED : PSM_UNCHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+  const UINT message = changed ? PSM_CHANGED : PSM_UNCHANGED;
+  // While the page initialises, the sheet does not know its window yet and
+  // would drop the mark: it goes to the sheet once the creation is done.
+  if (m_bInitialising) {
+    ::PostMessageA(GetSheetWindow(), message, reinterpret_cast<WPARAM>(m_hWnd), 0);
+  } else {
+    ::SendMessageA(GetSheetWindow(), message, reinterpret_cast<WPARAM>(m_hWnd), 0);
+  }
 }
 
 void CPropertyPage::PressSheetButton(int button) const {
@@ -74,11 +81,14 @@ bool CPropertyPage::OnSheetNotify(const NMHDR& header, LRESULT& result) {
 }
 
 INT_PTR CALLBACK CPropertyPage::PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    const auto* page = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
-    Bind(hwnd, reinterpret_cast<CPropertyPage*>(page->lParam));
-  }
-  return DialogProc(hwnd, message, wParam, lParam);
+  if (message != WM_INITDIALOG) return DialogProc(hwnd, message, wParam, lParam);
+  const auto* sheetPage = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
+  auto* page = reinterpret_cast<CPropertyPage*>(sheetPage->lParam);
+  Bind(hwnd, page);
+  page->m_bInitialising = true;
+  const INT_PTR result = DialogProc(hwnd, message, wParam, lParam);
+  page->m_bInitialising = false;
+  return result;
 }
 
 }  // namespace vexel::win

@@ -63,6 +63,7 @@ class CPropertyPage : public CDialog {
 
   bool m_bFirstSetActive = true;
   mutable int m_nProgramUpdates = 0;
+  bool m_bInitialising = false;
 };
 
 }  // namespace vexel::win
