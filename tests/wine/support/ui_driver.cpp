@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <memory>
 #include <vector>
 
 #include "support/message_boxes.h"
@@ -11,6 +13,15 @@ namespace vexel::test {
 namespace {
 
 constexpr UINT kRunStep = WM_APP + 0x71;
+constexpr UINT kReadFocus = WM_APP + 0x72;
+
+// The focus as a posted message finds it. A posted message runs only in a
+// message loop, never inside a call that merely waits on another thread (as
+// a sent one can), so it sees the focus as the UI thread's code left it.
+struct FocusRead {
+  std::atomic<HWND> focus{nullptr};
+  std::atomic<bool> done{false};
+};
 constexpr const char* kInvokerClass = "VexelPanelTestInvoker";
 
 struct ThreadWindows {
@@ -95,6 +106,12 @@ void UiDriver::OnUi(const std::function<void()>& step) const {
 }
 
 LRESULT CALLBACK UiDriver::InvokerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kReadFocus) {
+    const std::unique_ptr<std::shared_ptr<FocusRead>> read(reinterpret_cast<std::shared_ptr<FocusRead>*>(lParam));
+    (*read)->focus = ::GetFocus();
+    (*read)->done = true;
+    return 0;
+  }
   if (message != kRunStep) return ::DefWindowProcA(hwnd, message, wParam, lParam);
   (*reinterpret_cast<const std::function<void()>*>(lParam))();
   return 0;
@@ -114,8 +131,15 @@ HWND UiDriver::WaitForWindow(const std::string& caption, std::chrono::millisecon
 HWND UiDriver::FocusWhenSettled(std::chrono::milliseconds timeout) const {
   HWND focus = nullptr;
   PollUntil(timeout, [&] {
-    OnUi([&] { focus = ::GetFocus(); });
-    return focus != nullptr && !MessageBoxOpen();
+    if (MessageBoxOpen()) return false;
+    auto read = std::make_shared<FocusRead>();
+    // The handler owns a reference, so a read that comes late finds its record.
+    if (!::PostMessageA(m_invoker, kReadFocus, 0, reinterpret_cast<LPARAM>(new std::shared_ptr<FocusRead>(read)))) {
+      return false;
+    }
+    PollUntil(timeout, [&] { return read->done.load(); });
+    focus = read->focus.load();
+    return focus != nullptr;
   });
   return focus;
 }

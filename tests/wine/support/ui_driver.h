@@ -38,8 +38,9 @@ class UiDriver {
   HWND WaitForWindow(const std::string& caption, std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
   // Waits for a message box, returns its text and closes it with the button.
   std::string AnswerMessageBox(int button = IDOK, std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
-  // The UI thread's focus window once a modal loop that just ended has let go
-  // of it (null after the time-out).
+  // The UI thread's focus window once no message box is open and the thread
+  // is back in a message loop, so whatever ran after a closed box has run
+  // (null after the time-out).
   HWND FocusWhenSettled(std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
   // Whether a message box is open on the UI thread now.
   bool MessageBoxOpen() const;
