@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "core/exit_status.h"
-#include "info/ansi_text.h"
+#include "win/ansi_text.h"
 #include "info/export_file.h"
 #include "info/gather_adapter_info.h"
 #include "resource.h"

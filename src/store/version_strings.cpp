@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "store/key_paths.h"
+#include "win/ansi_text.h"
 
 namespace vexel {
 namespace {
@@ -30,17 +31,6 @@ std::wstring Wide(std::string_view text) {
                                            static_cast<int>(wide.size()));
   wide.resize(static_cast<size_t>(length > 0 ? length : 0));
   return wide;
-}
-
-std::string Ansi(std::wstring_view text) {
-  if (text.empty()) {
-    return {};
-  }
-  const int size =
-      ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string ansi(static_cast<size_t>(size > 0 ? size : 0), '\0');
-  ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), size, nullptr, nullptr);
-  return ansi;
 }
 
 }  // namespace
@@ -70,7 +60,7 @@ std::optional<std::string> VersionResource::String(std::string_view entry) const
     return std::nullopt;
   }
   // The length may or may not count the terminating NUL.
-  return Ansi(std::wstring_view(text, ::wcsnlen(text, length)));
+  return AnsiCodePageText(std::u16string_view(reinterpret_cast<const char16_t*>(text), ::wcsnlen(text, length)));
 }
 
 std::optional<std::string> OwnPerMakerKeyPath() {

@@ -1,5 +1,5 @@
-// UTF-16 from the display driver in the program's narrow text: the system's
-// ANSI code page.
+// UTF-16 (from the display driver, or the program's own version resource) in
+// the program's narrow text: the system's ANSI code page.
 #pragma once
 #include <string>
 #include <string_view>
