@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev googletest
           g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          wine wine64 xvfb xauth x11-utils imagemagick procps locales)
+          wine wine64 xvfb xauth x11-utils imagemagick procps locales nsis)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
