@@ -9,7 +9,9 @@
 ;
 ; Exit status: 0 installed; 1 cancelled; 2 not installed, because the options
 ; could not be passed on or the program could not record them (its own exit
-; status is shown and printed to the details).
+; status is shown and printed to the details). Debian's makensis is built
+; without NSIS's install log, so a silent install tells a failure through
+; its exit status alone.
 
 Unicode true
 ; The program is x86_64, and so is the only Wine this project runs on.
@@ -68,6 +70,14 @@ Function .onInit
   ClearErrors
   ${GetOptions} $0 "/KEY=" $SettingsKey
   ClearErrors
+  ; The program's command line cannot carry a double quote inside a value:
+  ; refused before anything is put down.
+  ${StrLoc} $0 "$Model$SettingsKey" '"' ">"
+  ${If} $0 != ""
+    MessageBox MB_OK|MB_ICONSTOP "The board model and the settings key must not contain a double quote." /SD IDOK
+    SetErrorLevel 2
+    Abort
+  ${EndIf}
 FunctionEnd
 
 ; Fails the installation after removing what it put down so far.
@@ -114,11 +124,6 @@ Function RecordBoard
   ${If} $Model == ""
     DetailPrint "No board model given (/MODEL=): none recorded."
     Return
-  ${EndIf}
-  ; The program's command line cannot carry a double quote inside a value.
-  ${StrLoc} $0 "$Model$SettingsKey" '"' ">"
-  ${If} $0 != ""
-    !insertmacro FailInstall "The board model and the settings key must not contain a double quote."
   ${EndIf}
   Call FindMissingPerMakerKey
   StrCpy $0 '"$INSTDIR\vexelpanel.exe" -q -n -s "$Model"'

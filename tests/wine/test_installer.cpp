@@ -11,7 +11,6 @@
 #include <optional>
 #include <string>
 
-#include "support/process.h"
 #include "support/program.h"
 #include "support/scratch_folder.h"
 
@@ -50,6 +49,21 @@ Snapshot KeyTree(const std::string& path) {
   Snapshot snapshot;
   AddKeyTree(HKEY_LOCAL_MACHINE, path, "", snapshot);
   return snapshot;
+}
+
+// The names of everything below a folder, one a line.
+std::string FolderTree(const std::string& folder) {
+  std::string names;
+  WIN32_FIND_DATAA found{};
+  HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+  for (bool more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileA(search, &found)) {
+    const std::string name = found.cFileName;
+    if (name == "." || name == "..") continue;
+    names += folder + "\\" + name + "\n";
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) names += FolderTree(folder + "\\" + name);
+  }
+  if (search != INVALID_HANDLE_VALUE) ::FindClose(search);
+  return names;
 }
 
 std::string ShellFolder(int id) {
@@ -112,7 +126,7 @@ class Installer : public ::testing::Test {
     Snapshot all = KeyTree(kUninstallKey);
     for (const auto& [path, value] : KeyTree(kMakerKey)) all["maker" + path] = value;
     for (const std::string& folder : {ShellFolder(CSIDL_PROGRAM_FILES), ShellFolder(CSIDL_COMMON_PROGRAMS)})
-      all[folder] = RunProcess("cmd /c dir /s /b \"" + folder + "\"", 60000).output;
+      all[folder] = FolderTree(folder);
     return all;
   }
 
