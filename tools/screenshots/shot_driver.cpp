@@ -9,9 +9,9 @@
 //   shot_driver STATE       STATE: about, settings, 3d-settings, advanced,
 //                           mode-list, application-list or restart-prompt
 //
-// Output, one item per line: "window X Y WIDTH HEIGHT" in desktop pixels,
-// then "mask X Y WIDTH HEIGHT" within the window for each animation that
-// keeps playing (leave it out when waiting for a still picture), then "ready".
+// Output: "window X Y WIDTH HEIGHT" in desktop pixels, then "ready", each on
+// a line of its own. The page headers' clips stand still on their first
+// frame meanwhile, so the picture can settle and comes out the same each time.
 #include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
@@ -174,25 +174,20 @@ HWND Reach(const Shot& shot, HWND sheet) {
   return WaitForDialog(sheet);
 }
 
-BOOL CALLBACK PrintAnimation(HWND child, LPARAM window) {
+BOOL CALLBACK HoldAnimation(HWND child, LPARAM) {
   char name[32] = {};
   ::GetClassNameA(child, name, sizeof(name));
-  if (std::strcmp(name, ANIMATE_CLASSA) != 0 || !::IsWindowVisible(child)) return TRUE;
-  RECT outer;
-  RECT rect;
-  ::GetWindowRect(reinterpret_cast<HWND>(window), &outer);
-  ::GetWindowRect(child, &rect);
-  std::printf("mask %ld %ld %ld %ld\n", rect.left - outer.left, rect.top - outer.top, rect.right - rect.left,
-              rect.bottom - rect.top);
+  if (std::strcmp(name, ANIMATE_CLASSA) != 0) return TRUE;
+  // A playing clip ignores a new play: stop it, then show one frame.
+  ::SendMessageA(child, ACM_STOP, 0, 0);
+  ::SendMessageA(child, ACM_PLAY, 1, MAKELPARAM(0, 0));
   return TRUE;
 }
 
 void PrintPlace(HWND window) {
   RECT rect;
   ::GetWindowRect(window, &rect);
-  std::printf("window %ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-  ::EnumChildWindows(window, &PrintAnimation, reinterpret_cast<LPARAM>(window));
-  std::printf("ready\n");
+  std::printf("window %ld %ld %ld %ld\nready\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
   std::fflush(stdout);
 }
 
@@ -223,6 +218,7 @@ bool Run(const Shot& shot) {
   if (::GetForegroundWindow() == window) {
     ::SendMessageTimeoutA(window, WM_NCACTIVATE, TRUE, 0, SMTO_BLOCK, kTimeoutMs, &ignored);
   }
+  ::EnumChildWindows(window, &HoldAnimation, 0);
   PrintPlace(window);
   // A line, or the end of the input when the caller is gone or has nothing to say.
   char line[16];
