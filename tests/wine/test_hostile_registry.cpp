@@ -490,7 +490,7 @@ constexpr std::uint32_t kSaved = 0x00ABCDEF;
 TEST(HostileRegistryColours, AreReadIntoSixtyFourBytesAndNeverPastTheirData) {
   const std::vector<ColourCase> cases{
       {"Scrollbar", {"Missing", "", true}, kSaved},
-      {"Background", {"WrongType", Bytes({'1', ' ', '2', 0}), false, REG_DWORD}, kSaved},
+      {"Background", {"WrongType", Bytes({'1', ' ', '2', ' ', '3', 0}), false, REG_BINARY}, kSaved},
       {"ActiveTitle", {"NoBytes", ""}, kSaved},
       {"InactiveTitle", {"OneByte", "1"}, kSaved},
       {"Menu", {"ThreeBytes", Utf16Bytes(u"7", false) + "7"}, kSaved},
