@@ -37,8 +37,7 @@ constexpr const char* kSessionProcesses[] = {"services.exe", "winedevice.exe", "
                                              "plugplay.exe", "svchost.exe",    "rpcss.exe"};
 constexpr DisplayMode kChosen{32, 800, 600, 75};
 
-// The key and `depth` levels below it with their values, one line each, in
-// enumeration order.
+// The key and `depth` levels below it with their values, one line each.
 void Dump(HKEY parent, const std::string& path, int depth, std::string& out) {
   HKEY key = nullptr;
   if (::RegOpenKeyExA(parent, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
@@ -46,15 +45,10 @@ void Dump(HKEY parent, const std::string& path, int depth, std::string& out) {
     return;
   }
   out += "[" + path + "]\n";
-  for (DWORD index = 0; depth > 0; ++index) {
-    char name[16384];
-    DWORD nameSize = sizeof(name);
-    DWORD type = 0;
-    DWORD size = 0;
-    if (::RegEnumValueA(key, index, name, &nameSize, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
-    std::string data(size, '\0');
-    ::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
-    out += std::string(name) + "=" + std::to_string(type) + ":" + data.substr(0, size) + "\n";
+  if (depth > 0) {
+    for (const auto& [name, value] : ReadRawValues(key, "")) {
+      out += name + "=" + std::to_string(value.type) + ":" + value.bytes + "\n";
+    }
   }
   for (DWORD index = 0; depth > 0; ++index) {
     char name[256];
