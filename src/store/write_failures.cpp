@@ -5,6 +5,15 @@ namespace {
 
 std::string MachineKey(std::string_view keyPath) { return "HKEY_LOCAL_MACHINE\\" + std::string(keyPath); }
 
+// A settings key path comes from the registry and can be as long as the value
+// that held it. Thousands of characters make a message nobody reads, and
+// Wine's message box fails to draw one of some 64K characters at all.
+constexpr std::size_t kShownNameLimit = 300;
+
+std::string Shown(const std::string& name) {
+  return name.size() <= kShownNameLimit ? name : name.substr(0, kShownNameLimit) + "...";
+}
+
 }  // namespace
 
 void WriteFailures::KeyNotOpened(std::string_view keyPath, long status) {
@@ -25,8 +34,8 @@ std::string WriteFailuresText(const std::vector<WriteFailure>& failures, std::st
   std::string text = "Some settings could not be stored:\n";
   for (const WriteFailure& failure : failures) {
     text += "\n";
-    text += failure.value.empty() ? "The key " + failure.key + " could not be opened"
-                                  : "\"" + failure.value + "\" in " + failure.key;
+    text += failure.value.empty() ? "The key " + Shown(failure.key) + " could not be opened"
+                                  : "\"" + Shown(failure.value) + "\" in " + Shown(failure.key);
     text += ": " + reasonOf(failure.status);
   }
   return text;
