@@ -11,12 +11,16 @@
 #              draws the window frames (tools/run-panel without a display).
 #   managed    Wine's default: a person's window manager places the windows.
 #
+# Wine's menu builder is off, in the environment and in the prefix (for
+# programs a test starts with an environment of its own): an installed
+# shortcut would otherwise become desktop entries outside the prefix.
+#
 # Wine's background services inherit the first wine call's output, so every
 # call here writes to a log file, never to the caller's pipes.
 set -u
 build=${VEXEL_BUILD_DIR:?VEXEL_BUILD_DIR must name the cross build directory}
 export WINEPREFIX=${VEXEL_WINEPREFIX:-$build/wineprefix}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 log=$build/wine-prefix.log
 
 settings() {
@@ -32,6 +36,9 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
 "ShowCrashDialog"=dword:00000000
+
+[HKEY_CURRENT_USER\\Software\\Wine\\DllOverrides]
+"winemenubuilder.exe"=""
 
 [HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]
 "Managed"="$managed"

@@ -9,7 +9,7 @@ exe=$1
 build=${VEXEL_BUILD_DIR:-$(cd "$(dirname "$exe")/.." && pwd)}
 export VEXEL_BUILD_DIR=$build
 export WINEPREFIX=${VEXEL_WINEPREFIX:-$build/wineprefix}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # The slowest test takes about 3 s; ten times that still fails a hung test soon.
 limit=${VEXEL_TEST_TIMEOUT:-30}
 

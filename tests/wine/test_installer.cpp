@@ -96,17 +96,11 @@ class Installer : public ::testing::Test {
  protected:
   void SetUp() override {
     ::CoInitialize(nullptr);
-    // Wine's menu builder, started whenever a shortcut is saved, would write
-    // desktop entries outside the prefix; the loader takes WINEDLLOVERRIDES
-    // from the Unix environment, out of a test's reach, so the prefix's own
-    // load-order setting turns it off.
-    ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", "winemenubuilder.exe", REG_SZ, "", 1);
     RemoveInstallation();
     before_ = Machine();
   }
   void TearDown() override {
     RemoveInstallation();
-    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", "winemenubuilder.exe");
     ::CoUninitialize();
   }
 
