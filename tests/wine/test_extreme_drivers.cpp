@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -92,7 +94,7 @@ class ExtremeDriver : public SimulatedBoardTest, public ::testing::WithParamInte
         seen.modesListed.push_back(Listed(sheet.State().ModeCatalogue, sheet.m_pageSettings.m_CurrentMode));
       };
       for (int code : {SB_RIGHT, SB_LEFT}) {
-        Scroll(page, IDC_SETTINGS_DESKTOP_AREA, code);
+        SendScroll(page, IDC_SETTINGS_DESKTOP_AREA, code);
         seen.thumbs.push_back(::GetScrollPos(::GetDlgItem(page, IDC_SETTINGS_DESKTOP_AREA), SB_CTL));
         seen.lastArea = std::max(0, static_cast<int>(sheet.m_pageSettings.DesktopAreaWidths.size()) - 1);
         note();

@@ -32,7 +32,7 @@ void PickItem(HWND page, int id, int index) {
   Notify(page, id, CBN_SELCHANGE);
 }
 
-void Scroll(HWND page, int id, int code, int position) {
+void SendScroll(HWND page, int id, int code, int position) {
   ::SendMessageA(page, WM_HSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(::GetDlgItem(page, id)));
 }
 

@@ -18,7 +18,7 @@ void Notify(HWND dialog, int id, UINT code);
 // Selects a combo box item by index, then tells the page.
 void PickItem(HWND page, int id, int index);
 // A WM_HSCROLL from one of the page's scroll bars.
-void Scroll(HWND page, int id, int code, int position = 0);
+void SendScroll(HWND page, int id, int code, int position = 0);
 
 // Clicks a button whose handler runs a modal dialog; the dialog, or null.
 HWND OpenDialog(const UiDriver& ui, HWND page, int button, const std::string& caption);
