@@ -1,7 +1,9 @@
-// Times the Settings page's first show (tab click to page painted) and the
-// opening of its mode list for catalogues of 25, 10,000 and 100,000 driver
-// modes, each beside the About page's first show in the same sheet, and
-// prints the medians. The sheet runs on the simulated board below a registry
+// Times the Settings page's first show (tab click to page painted), the
+// opening of its mode list and the handling of one display change for
+// catalogues of 25, 10,000 and 100,000 driver modes and for the simulated
+// board's odd drivers (no modes, one mode, 100,000 hostile modes, a list that
+// changes with each mode set), each beside the About page's first show in the
+// same sheet, and prints the medians. The sheet runs on the simulated board below a registry
 // root of its own, which is deleted afterwards.
 // Run under Wine: bench_settings_page.exe [runs]
 #include <windows.h>
@@ -41,7 +43,15 @@ vexel::ModeCatalogue DriverModes(size_t count) {
 }
 
 struct Figures {
-  double about = 0, settings = 0, modeList = 0;
+  double about = 0, settings = 0, modeList = 0, displayChange = 0;
+};
+
+// One row: the board's words and, for a plain list, the modes put into the
+// catalogue in place of the board's.
+struct Row {
+  std::string label;
+  const char* words;
+  vexel::ModeCatalogue modes;
 };
 
 HWND WaitForVisible(const char* caption) {
@@ -79,13 +89,25 @@ double OpenModeList(HWND page) {
   return elapsed;
 }
 
+// The board switches to its running mode again (a changing driver then lists
+// its other modes) and the sheet handles the change: refills its catalogue
+// and shows the page anew.
+double ChangeDisplay(HWND sheet, vexel::Display& display) {
+  const vexel::DeviceCaps caps = display.Caps();
+  display.ChangeMode({caps.bitsPerPixel == 16 ? 15 : caps.bitsPerPixel, caps.width, caps.height, caps.refresh}, false);
+  const auto started = std::chrono::steady_clock::now();
+  ::SendMessageA(sheet, WM_DISPLAYCHANGE, static_cast<WPARAM>(caps.bitsPerPixel), MAKELPARAM(caps.width, caps.height));
+  Paint(sheet);
+  return Milliseconds(std::chrono::steady_clock::now() - started).count();
+}
+
 // One sheet, opened on 3D Settings so that both measured pages are shown
 // for the first time.
-Figures MeasureOnce(const vexel::ModeCatalogue* catalogue) {
-  vexel::SimulatedBoardConfig config = vexel::ParseSimulation("kite");
+Figures MeasureOnce(const Row& row) {
+  vexel::SimulatedBoardConfig config = vexel::ParseSimulation(row.words);
   config.registryRoot = kRoot;
   vexel::CMyPropertySheet sheet({"bench -n", "BENCH -N"}, vexel::MakeSimulatedSeams(config));
-  if (catalogue) sheet.State().ModeCatalogue = *catalogue;
+  if (!row.modes.empty()) sheet.State().ModeCatalogue = row.modes;
   sheet.SetActivePage(&sheet.m_page3D);
   Figures figures;
   std::thread script([&] {
@@ -93,6 +115,8 @@ Figures MeasureOnce(const vexel::ModeCatalogue* catalogue) {
     figures.about = ClickTab(hwnd, 0);
     figures.settings = ClickTab(hwnd, 1);
     figures.modeList = OpenModeList(sheet.m_pageSettings.GetSafeHwnd());
+    // A display change refills from the board, which does not serve an injected list.
+    if (row.modes.empty()) figures.displayChange = ChangeDisplay(hwnd, *sheet.GetSeams().display);
     ::PostMessageA(hwnd, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
   });
   sheet.DoModal();
@@ -104,20 +128,35 @@ Figures MeasureOnce(const vexel::ModeCatalogue* catalogue) {
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
-  std::printf("first show (tab click to page painted) and mode list opening, median of %d runs:\n", runs);
-  std::printf("  %-18s %10s %12s %12s\n", "driver modes", "About", "Settings", "mode list");
-  for (size_t count : {size_t{25}, size_t{10000}, size_t{100000}}) {
-    const vexel::ModeCatalogue modes = DriverModes(count);
-    std::vector<double> about, settings, modeList;
+  const Row rows[] = {
+      {"25 (VexelKite)", "kite", {}},
+      {"10000", "kite", DriverModes(10000)},
+      {"100000", "kite", DriverModes(100000)},
+      {"none (driver)", "kite,nomodes", {}},
+      {"one (driver)", "kite,onemode", {}},
+      {"100000 hostile", "kite,hostilemodes", {}},
+      {"26/29 changing", "kite,changingmodes", {}},
+  };
+  std::printf("first show (tab click to page painted), mode list opening and one display change, median of %d runs:\n",
+              runs);
+  std::printf("  %-18s %10s %12s %12s %14s\n", "driver modes", "About", "Settings", "mode list", "display change");
+  for (const Row& row : rows) {
+    std::vector<double> about, settings, modeList, displayChange;
     for (int run = 0; run < runs; ++run) {
-      const Figures f = MeasureOnce(count == 25 ? nullptr : &modes);
+      const Figures f = MeasureOnce(row);
       about.push_back(f.about);
       settings.push_back(f.settings);
       modeList.push_back(f.modeList);
+      displayChange.push_back(f.displayChange);
+      ::RegDeleteTreeA(HKEY_CURRENT_USER, kRoot);
     }
-    std::printf("  %-18s %7.1f ms %9.1f ms %9.1f ms\n", count == 25 ? "25 (VexelKite)" : std::to_string(count).c_str(),
-                vexel::bench::Median(about), vexel::bench::Median(settings), vexel::bench::Median(modeList));
+    std::printf("  %-18s %7.1f ms %9.1f ms %9.1f ms ", row.label.c_str(), vexel::bench::Median(about),
+                vexel::bench::Median(settings), vexel::bench::Median(modeList));
+    if (row.modes.empty()) {
+      std::printf("%11.1f ms\n", vexel::bench::Median(displayChange));
+    } else {
+      std::printf("%14s\n", "-");
+    }
   }
-  ::RegDeleteTreeA(HKEY_CURRENT_USER, kRoot);
   return 0;
 }

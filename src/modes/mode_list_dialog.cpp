@@ -1,6 +1,7 @@
 #include "modes/mode_list_dialog.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,21 +27,30 @@ BOOL CModeListDialog::OnInitDialog() {
   return TRUE;
 }
 
-// The list box sorts its lines itself; handing them over already in its order
-// lets each one go to the end instead of shifting every line after it, so a
-// driver with a huge mode list opens in n log n.
+// The list box would compare every line it is given with the lines it holds.
+// A driver's long list repeats few distinct lines, so those are put in the
+// list box's order once here (it compares as lstrcmpi does) and appended as
+// they are, each as often as the catalogue lists it.
 void CModeListDialog::FillList() const {
-  std::vector<std::string> lines;
-  lines.reserve(m_catalogue.size());
+  std::map<std::string, size_t> repeats;
   size_t bytes = 0;
   for (const DisplayMode& mode : m_catalogue) {
-    lines.push_back(ModeText(mode));
-    bytes += lines.back().size() + 1;
+    std::string line = ModeText(mode);
+    bytes += line.size() + 1;
+    ++repeats[std::move(line)];
   }
+  std::vector<const std::pair<const std::string, size_t>*> lines;
+  lines.reserve(repeats.size());
+  for (const auto& line : repeats) lines.push_back(&line);
   std::ranges::stable_sort(
-      lines, [](const std::string& a, const std::string& b) { return ::lstrcmpiA(a.c_str(), b.c_str()) < 0; });
-  m_list.SendMessage(LB_INITSTORAGE, lines.size(), static_cast<LPARAM>(bytes));
-  for (const std::string& line : lines) m_list.AddString(line);
+      lines, [](const auto* a, const auto* b) { return ::lstrcmpiA(a->first.c_str(), b->first.c_str()) < 0; });
+  m_list.SendMessage(LB_INITSTORAGE, m_catalogue.size(), static_cast<LPARAM>(bytes));
+  // Not redrawn, nor its scroll bar set, after each line.
+  m_list.SendMessage(WM_SETREDRAW, FALSE);
+  for (const auto* line : lines) {
+    for (size_t i = 0; i < line->second; ++i) m_list.InsertString(-1, line->first);
+  }
+  m_list.SendMessage(WM_SETREDRAW, TRUE);
 }
 
 // Without a selected line OK ends the dialog as Cancel.

@@ -4,7 +4,7 @@
 
 #include "core/driver_info_reply.h"
 #include "core/little_endian.h"
-#include "sim/board_modes.h"
+#include "sim/driver_mode_lists.h"
 #include "sim/utf16_text.h"
 
 namespace vexel {
@@ -22,20 +22,12 @@ constexpr std::uint32_t kChipVendorId = 0x3D3D;
 constexpr int kEscapeDone = 1;
 constexpr int kEscapeFailed = -1;
 
-// The board's modes as its driver lists them, with the start-up mode listed
-// a second time at the end, as drivers list some modes twice.
-std::vector<DisplayMode> DriverModes(BoardModel model) {
-  std::vector<DisplayMode> modes = BoardModes(model);
-  modes.push_back(SimulatedBoard::kStartupMode);
-  return modes;
-}
-
 bool IsDefaultRefresh(std::int32_t refresh) { return refresh == 0 || refresh == 1; }
 
 }  // namespace
 
 SimulatedBoard::SimulatedBoard(std::shared_ptr<Registry> registry, const SimulatedBoardConfig& config)
-    : config_(config), miniport_(std::move(registry), config), modes_(DriverModes(config.model)) {}
+    : config_(config), miniport_(std::move(registry), config), lists_(DriverModeLists(config, kStartupMode)) {}
 
 void SimulatedBoard::Boot() {
   miniport_.Publish(kStartupMode);
@@ -52,8 +44,9 @@ void SimulatedBoard::StoreStartupModeAsRunning() {
 }
 
 bool SimulatedBoard::EnumMode(std::uint32_t number, DisplayMode& out) const {
-  if (number >= modes_.size()) return false;
-  out = modes_[number];
+  const std::vector<DisplayMode>& modes = Modes();
+  if (number >= modes.size()) return false;
+  out = modes[number];
   return true;
 }
 
@@ -105,7 +98,9 @@ long SimulatedBoard::ChangeMode(const DisplayMode& mode, bool testOnly) {
   const std::optional<DisplayMode> listed = FindListed(mode);
   if (!listed) return kDispChangeBadMode;
   if (testOnly) return kDispChangeSuccessful;
-  return miniport_.StoreRunningMode(*listed) ? kDispChangeSuccessful : kDispChangeFailed;
+  if (!miniport_.StoreRunningMode(*listed)) return kDispChangeFailed;
+  list_ = (list_ + 1) % lists_.size();
+  return kDispChangeSuccessful;
 }
 
 std::optional<DisplayMode> SimulatedBoard::FindListed(const DisplayMode& mode) const {
@@ -114,8 +109,8 @@ std::optional<DisplayMode> SimulatedBoard::FindListed(const DisplayMode& mode) c
            listed.PelsHeight == mode.PelsHeight &&
            (listed.DisplayFrequency == mode.DisplayFrequency || IsDefaultRefresh(mode.DisplayFrequency));
   };
-  const auto found = std::ranges::find_if(modes_, matches);
-  if (found == modes_.end()) return std::nullopt;
+  const auto found = std::ranges::find_if(Modes(), matches);
+  if (found == Modes().end()) return std::nullopt;
   return *found;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -30,12 +31,14 @@ class SimulatedBoard {
   // The system restarts: the running mode becomes the stored start-up mode.
   void Reboot();
 
-  const std::vector<DisplayMode>& Modes() const { return modes_; }
+  // The list the driver serves now.
+  const std::vector<DisplayMode>& Modes() const { return lists_[list_]; }
   bool EnumMode(std::uint32_t number, DisplayMode& out) const;
   int Escape(std::int32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output) const;
   DisplayMode RunningMode() const;
   DeviceCaps Caps() const;
-  // Accepts only listed modes; a set becomes the running mode.
+  // Accepts only listed modes; a set becomes the running mode, and a driver
+  // with more than one list serves the next one from then on.
   long ChangeMode(const DisplayMode& mode, bool testOnly);
 
  private:
@@ -51,7 +54,8 @@ class SimulatedBoard {
 
   SimulatedBoardConfig config_;
   SimulatedMiniport miniport_;
-  std::vector<DisplayMode> modes_;
+  std::vector<std::vector<DisplayMode>> lists_;
+  std::size_t list_ = 0;
 };
 
 }  // namespace vexel

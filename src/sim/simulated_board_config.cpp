@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <optional>
+#include <utility>
 
 #include "core/ascii_case.h"
 
@@ -12,6 +13,13 @@ namespace {
 constexpr std::string_view kRootPrefix = "root=";
 constexpr std::uint32_t kMaxMegabytes = 4095;  // the byte count must fit 32 bits
 constexpr std::uint32_t kMaxLocalBufferBits = 32;
+
+constexpr std::pair<std::string_view, ModeListing> kListingWords[] = {
+    {"nomodes", ModeListing::None},
+    {"onemode", ModeListing::One},
+    {"hostilemodes", ModeListing::Hostile},
+    {"changingmodes", ModeListing::Changing},
+};
 
 std::string_view Trim(std::string_view word) {
   const auto first = word.find_first_not_of(" \t");
@@ -50,6 +58,9 @@ void ApplyWord(std::string_view word, SimulatedBoardConfig& config) {
   if (lower == "noanswer") config.escapes = EscapeSupport::None;
   if (lower == "no2050") config.escapes = EscapeSupport::InfoWithoutVersion;
   if (lower == "nopublish") config.publish = false;
+  for (const auto& [listingWord, listing] : kListingWords) {
+    if (lower == listingWord) config.listing = listing;
+  }
   if (const auto megabytes = NumberBetween(lower, "", "mb", kMaxMegabytes)) {
     config.memoryMegabytes = *megabytes;
   }

@@ -9,6 +9,10 @@ namespace vexel::win {
 class CListBox : public CWnd {
  public:
   int AddString(const std::string& text) const { return Int(SendMessage(LB_ADDSTRING, 0, Text(text))); }
+  // At `index` (-1: the end), where even a sorted list leaves the line.
+  int InsertString(int index, const std::string& text) const {
+    return Int(SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(index), Text(text)));
+  }
   int GetCount() const { return Int(SendMessage(LB_GETCOUNT)); }
   int GetCurSel() const { return Int(SendMessage(LB_GETCURSEL)); }
   int SetCurSel(int index) const { return Int(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(index))); }

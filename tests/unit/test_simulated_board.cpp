@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <set>
+#include <tuple>
 #include <vector>
 
 #include "info/driver_text.h"
@@ -47,6 +49,12 @@ class BoardDisplay final : public Display {
 };
 
 bool Lists(const ModeCatalogue& modes, const DisplayMode& mode) { return std::ranges::count(modes, mode) != 0; }
+
+std::set<std::tuple<int, int, int, int>> Distinct(const ModeCatalogue& modes) {
+  std::set<std::tuple<int, int, int, int>> distinct;
+  for (const DisplayMode& m : modes) distinct.emplace(m.BitsPerPel, m.PelsWidth, m.PelsHeight, m.DisplayFrequency);
+  return distinct;
+}
 
 class SimulatedBoardTest : public ::testing::Test {
  protected:
@@ -99,6 +107,57 @@ TEST_F(SimulatedBoardTest, ListsEachModeOnceGroupedByDepthWithTheStartupModeAgai
       EXPECT_EQ(1, std::ranges::count(body, mode)) << ::testing::PrintToString(mode);
     }
   }
+}
+
+// The odd drivers: how much each lists, and whether its start-up mode can be set.
+TEST_F(SimulatedBoardTest, OddDriversListWhatTheyPromise) {
+  const struct {
+    const char* words;
+    std::size_t listed;
+    long setStartup;
+  } rows[] = {
+      {"kite,nomodes", 0, kDispChangeBadMode},
+      {"kite,onemode", 1, kDispChangeSuccessful},
+      {"kite,hostilemodes", 100000, kDispChangeSuccessful},
+      {"kite,changingmodes", 26, kDispChangeSuccessful},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.words);
+    SimulatedBoard& board = Boot(row.words);
+    DisplayMode last{};
+    EXPECT_EQ(row.listed, board.Modes().size());
+    EXPECT_EQ(row.listed != 0, board.EnumMode(static_cast<std::uint32_t>(row.listed) - 1, last));
+    EXPECT_FALSE(board.EnumMode(static_cast<std::uint32_t>(row.listed), last));
+    EXPECT_EQ(StartupMode, board.RunningMode());
+    EXPECT_EQ(row.setStartup, board.ChangeMode(StartupMode, true));
+  }
+}
+
+TEST_F(SimulatedBoardTest, TheHostileDriverListsEveryAwkwardValueManyTimes) {
+  const ModeCatalogue& listed = Boot("hostilemodes").Modes();
+  std::set<std::int32_t> depths, refreshes;
+  for (const DisplayMode& mode : listed) {
+    depths.insert(mode.BitsPerPel);
+    refreshes.insert(mode.DisplayFrequency);
+  }
+  EXPECT_EQ(depths, (std::set<std::int32_t>{-1, 0, 4, 7, 15, 16, 24, 32, 33}));  // -1: 4294967295
+  EXPECT_TRUE(refreshes.contains(0) && refreshes.contains(1));
+  EXPECT_LT(Distinct(listed).size() * 50, listed.size()) << "each mode listed many times";
+  EXPECT_GT(std::ranges::count(listed, StartupMode), 50);
+}
+
+// Only a set moves the changing driver on; its second list holds the first.
+TEST_F(SimulatedBoardTest, AChangingDriverServesItsOtherListAfterEachSet) {
+  SimulatedBoard& board = Boot("kite,changingmodes");
+  const ModeCatalogue first = board.Modes();
+  ASSERT_EQ(kDispChangeSuccessful, board.ChangeMode(StartupMode, true));
+  EXPECT_EQ(first, board.Modes());
+  ASSERT_EQ(kDispChangeSuccessful, board.ChangeMode(StartupMode, false));
+  const ModeCatalogue second = board.Modes();
+  EXPECT_GT(second.size(), first.size());
+  EXPECT_TRUE(std::ranges::includes(Distinct(second), Distinct(first)));
+  ASSERT_EQ(kDispChangeSuccessful, board.ChangeMode({16, 1024, 768, 85}, false));
+  EXPECT_EQ(first, board.Modes());
 }
 
 // The panel's built-in tables are written from the panel's side, the

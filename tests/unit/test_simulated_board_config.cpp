@@ -49,6 +49,26 @@ TEST(ParseSimulation, NoPublishKeepsTheRestOfTheBoard) {
   EXPECT_EQ(quiet, ParseSimulation("kite,NoPublish,4mb,no2050"));
 }
 
+TEST(ParseSimulation, ModeListingWordsKeepTheRestOfTheBoard) {
+  const struct {
+    const char* words;
+    ModeListing listing;
+  } rows[] = {
+      {"kite", ModeListing::Board},
+      {"kite,NoModes", ModeListing::None},
+      {"kite, onemode ", ModeListing::One},
+      {"kite,HOSTILEMODES", ModeListing::Hostile},
+      {"kite,changingmodes", ModeListing::Changing},
+      {"kite,nomodes,onemode", ModeListing::One},
+      {"kite,nomode,modes,hostile", ModeListing::Board},
+  };
+  for (const auto& row : rows) {
+    SimulatedBoardConfig expected = Config(BoardModel::VexelKite, 8, 32);
+    expected.listing = row.listing;
+    EXPECT_EQ(expected, ParseSimulation(row.words)) << row.words;
+  }
+}
+
 TEST(ParseSimulation, SizesOutsideTheirRangeOrMalformedAreIgnored) {
   EXPECT_EQ(16u, ParseSimulation("16mb").memoryMegabytes);
   EXPECT_EQ(4095u, ParseSimulation("4095mb").memoryMegabytes);

@@ -19,6 +19,7 @@
 #include "store/settings_key.h"
 #include "support/gdi_count.h"
 #include "support/message_boxes.h"
+#include "support/page_controls.h"
 #include "support/simulated_board_test.h"
 #include "support/ui_driver.h"
 #include "win/wnd.h"
@@ -34,19 +35,6 @@ std::string ModeListCaption() { return InGerman() ? "Aktueller Adapter" : "Curre
 std::string ApplicationsCaption() { return InGerman() ? "Anwendungen" : "Applications"; }
 std::string CardCaption() { return InGerman() ? "Vexelworks-Karte" : "Vexelworks  Card"; }
 char YesKey() { return InGerman() ? 'j' : 'y'; }
-
-std::vector<std::string> Items(HWND control, UINT countMessage, UINT textMessage, UINT lengthMessage) {
-  std::vector<std::string> items;
-  const auto count = static_cast<int>(::SendMessageA(control, countMessage, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    std::string text(static_cast<size_t>(::SendMessageA(control, lengthMessage, i, 0)) + 1, '\0');
-    text.resize(static_cast<size_t>(::SendMessageA(control, textMessage, i, reinterpret_cast<LPARAM>(text.data()))));
-    items.push_back(text);
-  }
-  return items;
-}
-std::vector<std::string> ComboItems(HWND combo) { return Items(combo, CB_GETCOUNT, CB_GETLBTEXT, CB_GETLBTEXTLEN); }
-std::vector<std::string> ListItems(HWND list) { return Items(list, LB_GETCOUNT, LB_GETTEXT, LB_GETTEXTLEN); }
 
 std::string Selected(HWND combo) {
   const auto index = static_cast<size_t>(::SendMessageA(combo, CB_GETCURSEL, 0, 0));
@@ -80,10 +68,6 @@ View Look(HWND page) {
   return v;
 }
 
-void Notify(HWND page, int id, UINT code) {
-  ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(::GetDlgItem(page, id)));
-}
-
 // Selects a combo box item as the user does: the selection, then the notification.
 void Pick(HWND page, int id, const std::string& text) {
   HWND combo = ::GetDlgItem(page, id);
@@ -95,17 +79,6 @@ void Pick(HWND page, int id, const std::string& text) {
 void Scroll(HWND page, int code, int position = 0) {
   ::SendMessageA(page, WM_HSCROLL, MAKEWPARAM(code, position),
                  reinterpret_cast<LPARAM>(::GetDlgItem(page, IDC_SETTINGS_DESKTOP_AREA)));
-}
-
-// Clicks a button whose handler runs a modal dialog and returns that dialog.
-HWND OpenDialog(const UiDriver& ui, HWND page, int button, const std::string& caption) {
-  ::PostMessageA(::GetDlgItem(page, button), BM_CLICK, 0, 0);
-  return ui.WaitForWindow(caption);
-}
-
-// Gone, not just hidden: its modal loop has ended and its handler goes on.
-bool Closes(HWND dialog) {
-  return PollUntil(std::chrono::seconds(10), [&] { return !::IsWindow(dialog); });
 }
 
 // A key typed into the window that has the focus.
