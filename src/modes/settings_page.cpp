@@ -81,13 +81,6 @@ bool CMyPropertyPage2::TakeDisplayChange() {
   return true;
 }
 
-// A driver may list other modes after a change, so choices built from the
-// earlier list could offer what the driver no longer has.
-void CMyPropertyPage2::ShowDisplayChange() {
-  RebuildModeControls();
-  ShowCurrentMode();
-}
-
 void CMyPropertyPage2::DoDataExchange(win::CDataExchange* pDX) {
   win::DDX_Control(pDX, IDC_SETTINGS_COLOR_SAMPLE, m_colorSample);
   win::DDX_Control(pDX, IDC_SETTINGS_DESKTOP_AREA, m_desktopArea);

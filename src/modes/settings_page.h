@@ -22,10 +22,9 @@ class CMyPropertyPage2 : public win::CPropertyPage {
  public:
   explicit CMyPropertyPage2(PageContext context);
 
-  // After a display change: reads the current mode again and shows it with
-  // the choices of the catalogue the sheet has just refilled.
+  // After a display change: reads the current mode again and shows it.
   bool TakeDisplayChange() override;
-  void ShowDisplayChange() override;
+  void ShowDisplayChange() override { ShowCurrentMode(); }
 
   // Refills the colour and refresh choices and the desktop areas from the
   // catalogue and shows the current desktop area; marks nothing modified.
