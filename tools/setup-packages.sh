@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ libgtest-dev googletest
+# clang builds the portable code a second time and the fuzz targets, whose
+# libFuzzer and sanitizer runtimes come with libclang-rt-14-dev.
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest
           g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
           wine wine64 xvfb xauth x11-utils imagemagick procps locales nsis)
 missing=()

@@ -25,20 +25,29 @@ namespace {
 // value is widened first, so it never prints more than its 32 bits.
 std::string Hex(std::uint32_t value) { return Printf("0x%lX", static_cast<unsigned long>(value)); }
 
+// Texts from the driver, the registry or OpenGL may carry line breaks; each
+// must stay one line beside its label and one statement of the script.
+std::string OneLine(std::string text) {
+  for (char& c : text) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return text;
+}
+
 }  // namespace
 
 std::string InformationText(const AdapterInfo& info) {
   const DisplayMode& mode = info.DefaultMode;
   const std::string pieces[] = {
-      info.MiniportFile + " - " + info.MiniportVersion,
-      info.DisplayDriverFile + " - " + info.DisplayDriverVersion,
+      OneLine(info.MiniportFile + " - " + info.MiniportVersion),
+      OneLine(info.DisplayDriverFile + " - " + info.DisplayDriverVersion),
       // Resolution, pixel depth and refresh rate: three lines in one piece.
       Printf("%dx%d\n%d\n%d", mode.PelsWidth, mode.PelsHeight, mode.BitsPerPel, mode.DisplayFrequency),
-      info.Adapter,
+      OneLine(info.Adapter),
       Printf("%dMB", static_cast<int>(info.MemorySize >> 20)),
-      info.OpenGL,
-      info.Chip,
-      info.Dac,
+      OneLine(info.OpenGL),
+      OneLine(info.Chip),
+      OneLine(info.Dac),
   };
   std::string text = pieces[0];
   for (const std::string& piece : std::span(pieces).subspan(1)) text += "\n" + piece;
@@ -59,7 +68,7 @@ std::string ExportText(const AdapterInfo& info) {
       {"LBMem", Hex(info.LocalBufferSize)},
   };
   std::string text;
-  for (const auto& [name, value] : lines) text += std::string("Set VexelPanel_") + name + "=" + value + "\n";
+  for (const auto& [name, value] : lines) text += std::string("Set VexelPanel_") + name + "=" + OneLine(value) + "\n";
   return text;
 }
 

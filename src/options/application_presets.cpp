@@ -31,7 +31,6 @@ constexpr std::array<RowOptions, ApplicationPresetRows> kRowOptions{{
     {"Minimal Configuration", 0, 5, 1, 0},
 }};
 
-constexpr DisplayMode P8x1024{8, 1024, 768, 0};
 constexpr DisplayMode P8x1280{8, 1280, 1024, 0};
 constexpr DisplayMode H15x1024{15, 1024, 768, 0};
 constexpr DisplayMode H15x1280{15, 1280, 1024, 0};

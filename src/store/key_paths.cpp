@@ -35,8 +35,9 @@ std::string JoinKey(std::string_view parent, std::string_view child) {
 
 std::string DeviceKeyFromDeviceMap(std::string_view deviceMapValue) {
   const std::string_view text = deviceMapValue.substr(0, deviceMapValue.find('\0'));
-  const auto prefix = std::ranges::search(text, MachinePrefix, {}, AsciiUpper, AsciiUpper);
-  return prefix.empty() ? std::string(text) : std::string(prefix.end(), text.end());
+  const auto prefix = std::search(text.begin(), text.end(), MachinePrefix.begin(), MachinePrefix.end(),
+                                  [](char a, char b) { return AsciiUpper(a) == AsciiUpper(b); });
+  return prefix == text.end() ? std::string(text) : std::string(prefix + MachinePrefix.size(), text.end());
 }
 
 std::string ServiceKeyPath(std::string_view keyPath) {

@@ -94,6 +94,18 @@ TEST(AdapterTexts, NumbersKeepTheirSignAndMemoryIsWholeMebibytesOrUnsigned32BitH
   EXPECT_PRED2(HasLine, InformationText(info), "0MB");
 }
 
+// A driver's text must not add a statement to the script nor shift the About
+// page's lines against their labels.
+TEST(AdapterTexts, ALineBreakInsideADriverTextStaysOnItsLine) {
+  AdapterInfo info;
+  info.Adapter = "Vexel\r\ndel /q *";
+  info.DisplayDriverVersion = "2.3\n";
+  EXPECT_PRED2(HasLine, ExportText(info), "Set VexelPanel_Adapter=Vexel  del /q *");
+  EXPECT_PRED2(HasLine, ExportText(info), "Set VexelPanel_Display=2.3 ");
+  EXPECT_PRED2(HasLine, InformationText(info), "Vexel  del /q *");
+  EXPECT_EQ(9, std::ranges::count(InformationText(info), '\n'));
+}
+
 TEST(DriverText, MiniportFileAfterTheLastBackslash) {
   EXPECT_EQ("vexel3d.sys", MiniportFileOf("vexel3d.sys"));
   EXPECT_EQ("", MiniportFileOf("C:\\drivers\\"));

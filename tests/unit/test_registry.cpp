@@ -29,7 +29,7 @@ TEST(MemoryRegistry, SetUpAndInspectionBypassTheKeys) {
   EXPECT_EQ("x", text);
 
   ASSERT_EQ(kOk, WriteDword(key, "Written", 3));
-  EXPECT_EQ(StoredValue(kRegDword, Bytes{3, 0, 0, 0}),
+  EXPECT_EQ((StoredValue{kRegDword, Bytes{3, 0, 0, 0}}),
             registry.Find(Hive::LocalMachine, "Hardware\\DeviceMap\\Video", "written"));
   EXPECT_EQ(2u, registry.ValueCount(Hive::LocalMachine, "HARDWARE\\DEVICEMAP\\VIDEO"));
   EXPECT_EQ(0u, registry.ValueCount(Hive::LocalMachine, "HARDWARE\\DEVICEMAP"));
@@ -75,7 +75,7 @@ TEST(MemoryRegistry, NullDataWithASizeIsRefused) {
   ASSERT_EQ(kOk, registry.CreateKey(Hive::LocalMachine, "Key", key));
   EXPECT_EQ(kNoAccess, key.SetValue("Value", kRegBinary, nullptr, 4));
   EXPECT_EQ(kOk, key.SetValue("Value", kRegBinary, nullptr, 0));
-  EXPECT_EQ(StoredValue(kRegBinary, Bytes{}), registry.Find(Hive::LocalMachine, "Key", "Value"));
+  EXPECT_EQ((StoredValue{kRegBinary, Bytes{}}), registry.Find(Hive::LocalMachine, "Key", "Value"));
 }
 
 }  // namespace
