@@ -91,6 +91,7 @@ TEST(DialogFramework, DataExchangeShowsMembersAndValidatesEachField) {
   UiDriver ui;
   std::vector<std::string> messages;
   int focusAfterFailure = 0;
+  bool focusNowhere = false;
   DWORD selectionAfterFailure = 0;
   ui.Start([&](UiDriver& driver) {
     HWND hwnd = driver.WaitForWindow("Framework Fields");
@@ -105,6 +106,7 @@ TEST(DialogFramework, DataExchangeShowsMembersAndValidatesEachField) {
     });
     messages.push_back(TryOk(driver, hwnd, "12x", "3", "4"));
     HWND focus = driver.FocusWhenSettled();
+    focusNowhere = focus == nullptr;
     driver.OnUi([&] {
       focusAfterFailure = ::GetDlgCtrlID(focus);
       selectionAfterFailure = static_cast<DWORD>(::SendMessageA(focus, EM_GETSEL, 0, 0));
@@ -121,7 +123,9 @@ TEST(DialogFramework, DataExchangeShowsMembersAndValidatesEachField) {
   EXPECT_EQ(messages[1], "Please enter a positive integer.");
   EXPECT_EQ(messages[2], "Please enter an integer between 1 and 10.");
   EXPECT_EQ(messages[3], "");
-  EXPECT_EQ(focusAfterFailure, IDC_TEST_INT);
+  // The harness tries the test once more for this failure alone (cmake/wine-run.sh).
+  EXPECT_EQ(focusAfterFailure, IDC_TEST_INT)
+      << (focusNowhere ? "no window of the test was active after the message box closed" : "");
   EXPECT_EQ(LOWORD(selectionAfterFailure), 0);
   EXPECT_EQ(HIWORD(selectionAfterFailure), 3);  // the whole "12x" is selected
   EXPECT_EQ(dialog.m_nInt, -12);
