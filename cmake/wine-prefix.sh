@@ -12,11 +12,15 @@
 # own version changes.
 #
 # How windows meet the X server is part of the prefix's settings:
-#   unmanaged  (default, the tests) Wine places and activates its windows
-#              itself. Without this, on a display without a window manager,
-#              Wine waits about 2 s for each shown top-level window.
-#   desktop    as unmanaged, inside Wine's 640x480 virtual desktop, which
-#              draws the window frames (tools/run-panel without a display).
+#   tests      (default) inside Wine's virtual desktop, as large as the test
+#              screens. Wine places and activates its windows itself, so it
+#              never waits for a window manager (about 2 s for each shown
+#              top-level window on a display without one), and it keeps the
+#              focus among its own windows: as plain X windows without a
+#              window manager, a closed message box sometimes left no window
+#              of the test active.
+#   desktop    the same in a 640x480 virtual desktop, which draws the window
+#              frames (tools/run-panel without a display, the pictures).
 #   managed    Wine's default: a person's window manager places the windows.
 #
 # Wine's menu builder is off, in the environment and in the prefix (for
@@ -32,11 +36,11 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 log=$build/wine-prefix.log
 
 settings() {
-  local managed=N desktop=-
+  local managed=N desktop='"Default"' size=640x480
   case $1 in
-    unmanaged) ;;
-    desktop) desktop='"Default"' ;;
-    managed) managed=Y ;;
+    tests) size=1280x1024 ;;
+    desktop) ;;
+    managed) managed=Y desktop=- ;;
     *) echo "wine-prefix: unknown window mode '$1'" >&2; return 2 ;;
   esac
   cat <<EOF
@@ -55,7 +59,7 @@ REGEDIT4
 "Desktop"=$desktop
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
-"Default"="640x480"
+"Default"="$size"
 EOF
 }
 
@@ -94,7 +98,7 @@ make_seed() {
       cp /usr/share/wine/fonts/* "$seed/drive_c/windows/Fonts/" 2>>"$log"
       echo seed >"$seed/.vexel-ready"
       # Most prefixes run the tests: the seed comes with their settings.
-      apply_settings unmanaged
+      apply_settings tests
     ) || { flock -u 8; return 1; }
   fi
   flock -u 8
@@ -151,7 +155,7 @@ down() {
 each_screen() {
   local verb=$1 id failed=0 pids=()
   if [ -z "${VEXEL_SCREENS:-}" ]; then
-    "$verb" unmanaged
+    "$verb" tests
     return
   fi
   [ "$verb" = down ] || make_seed
@@ -160,7 +164,7 @@ each_screen() {
       CTEST_RESOURCE_GROUP_0_SCREENS=id:$id,slots:1
       . "$(dirname "$0")/wine-screen.sh"
       export WINEPREFIX=$VEXEL_WINEPREFIX
-      "$verb" unmanaged
+      "$verb" tests
     ) &
     pids+=($!)
   done
@@ -169,10 +173,10 @@ each_screen() {
 }
 
 case "${1:-up}" in
-  up) up "${2:-unmanaged}" ;;
+  up) up "${2:-tests}" ;;
   down) down ;;
   up-all) each_screen up ;;
   down-all) each_screen down ;;
   seed) make_seed ;;
-  *) echo "usage: $0 up [unmanaged|desktop|managed] | down | up-all | down-all | seed" >&2; exit 2 ;;
+  *) echo "usage: $0 up [tests|desktop|managed] | down | up-all | down-all | seed" >&2; exit 2 ;;
 esac

@@ -12,11 +12,12 @@
 #
 # A failure is final but for two causes, each recognised by what it leaves
 # in the output, for which the failed run is tried once more:
-#   focus-nowhere  Without a window manager, Wine sometimes leaves no window
+#   focus-nowhere  Without a window manager, Wine sometimes left no window
 #                  of the test active after a message box closed, so the
-#                  focus the program gives back goes nowhere (only seen in
+#                  focus the program gives back went nowhere (seen in
 #                  DialogFramework.DataExchangeShowsMembersAndValidatesEachField,
-#                  which then says so in its failure).
+#                  which then says so in its failure, before the tests ran in
+#                  Wine's virtual desktop).
 #   loader-signal  Every case passed, and then Wine's own Unix process died of
 #                  a signal while the process ended.
 # Each second try is announced with a line starting "wine-run: second try".
