@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/display.h"
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 
 namespace vexel::fuzz {
 

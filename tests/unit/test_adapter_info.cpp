@@ -8,7 +8,7 @@
 #include "info/adapter_info.h"
 #include "info/driver_text.h"
 #include "info/gather_adapter_info.h"
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 #include "store/driver_info.h"
 #include "store/key_paths.h"
 #include "store/value_names.h"

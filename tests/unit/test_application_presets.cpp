@@ -5,7 +5,7 @@
 
 #include "mode_test_support.h"
 #include "options/application_presets.h"
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 
 namespace vexel {
 namespace {

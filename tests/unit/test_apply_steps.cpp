@@ -7,7 +7,7 @@
 
 #include "mode_test_support.h"
 #include "modes/apply_steps.h"
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 #include "store/key_paths.h"
 #include "store/value_names.h"
 

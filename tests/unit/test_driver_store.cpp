@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "mode_test_support.h"
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 #include "store/driver_store.h"
 #include "store/value_names.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "info/sys_colors.h"
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 
 namespace vexel {
 namespace {

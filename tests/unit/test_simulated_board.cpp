@@ -11,7 +11,7 @@
 #include "info/gather_adapter_info.h"
 #include "mode_test_support.h"
 #include "modes/mode_tables.h"
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 #include "sim/simulated_board.h"
 #include "store/driver_store.h"
 #include "store/key_paths.h"

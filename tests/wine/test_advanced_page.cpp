@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "app/property_sheet.h"
-#include "platform/memory_registry.h"
 #include "resource.h"
+#include "shared/memory_registry.h"
 #include "support/simulated_board_test.h"
 #include "support/ui_driver.h"
 

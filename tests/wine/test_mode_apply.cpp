@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "app/property_sheet.h"
-#include "platform/memory_registry.h"
 #include "resource.h"
+#include "shared/memory_registry.h"
 #include "store/key_paths.h"
 #include "store/value_names.h"
 #include "support/message_boxes.h"

@@ -7,10 +7,10 @@
 
 #include <vector>
 
-#include "core/exit_status.h"
 #include "app/property_sheet.h"
+#include "core/exit_status.h"
 #include "modes/mode_tables.h"
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 #include "sim/simulated_board_config.h"
 #include "store/version_strings.h"
 #include "support/message_boxes.h"
