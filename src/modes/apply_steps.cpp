@@ -1,6 +1,6 @@
 #include "modes/apply_steps.h"
 
-#include "options/application_presets.h"
+#include "modes/application_presets.h"
 #include "store/default_settings.h"
 #include "store/key_paths.h"
 #include "store/settings_key.h"

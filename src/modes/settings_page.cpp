@@ -15,7 +15,7 @@
 #include "modes/mode_list_dialog.h"
 #include "modes/mode_texts.h"
 #include "modes/settings_rules.h"
-#include "options/application_list_dialog.h"
+#include "modes/application_list_dialog.h"
 #include "resource.h"
 #include "win/data_exchange.h"
 #include "win/module.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/app_settings.h"
+#include "modes/app_settings.h"
 #include "core/display_mode.h"
 #include "store/page_context.h"
 #include "win/animate_ctrl.h"

@@ -2,7 +2,7 @@
 // size, matched against each of the four preset tables.
 #include "fuzz_support.h"
 #include "core/ascii_case.h"
-#include "options/application_presets.h"
+#include "modes/application_presets.h"
 #include "store/value_names.h"
 
 using namespace vexel;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "fuzz_support.h"
-#include "options/application_presets.h"
+#include "modes/application_presets.h"
 #include "options/memory_text.h"
 #include "store/driver_info.h"
 #include "store/driver_store.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "mode_test_support.h"
-#include "options/application_presets.h"
+#include "modes/application_presets.h"
 #include "shared/memory_registry.h"
 
 namespace vexel {

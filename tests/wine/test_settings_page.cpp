@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/property_sheet.h"
-#include "options/application_presets.h"
+#include "modes/application_presets.h"
 #include "resource.h"
 #include "store/settings_key.h"
 #include "support/gdi_count.h"

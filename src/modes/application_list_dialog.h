@@ -4,9 +4,9 @@
 #pragma once
 #include <string>
 
-#include "core/app_settings.h"
+#include "modes/app_settings.h"
 #include "core/display_mode.h"
-#include "options/application_presets.h"
+#include "modes/application_presets.h"
 #include "platform/registry.h"
 #include "win/dialog.h"
 #include "win/list_box.h"

@@ -1,4 +1,4 @@
-#include "options/application_list_dialog.h"
+#include "modes/application_list_dialog.h"
 
 #include <utility>
 

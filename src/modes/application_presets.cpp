@@ -1,4 +1,4 @@
-#include "options/application_presets.h"
+#include "modes/application_presets.h"
 
 #include "core/ascii_case.h"
 #include "store/value_names.h"
@@ -70,8 +70,13 @@ constexpr ApplicationPresetTable Variant(std::size_t variant) {
 constexpr uint32_t kEightMegabytes = 0x800000;
 constexpr uint32_t kMegabyteMask = 0xFFF00000;
 
-bool Equal(const std::optional<uint32_t>& stored, int32_t field) {
-  return stored && *stored == static_cast<uint32_t>(field);
+// Each stored option equals the row's option of the same name.
+bool OptionsEqual(const StoredPreset& stored, const AppSettings& settings) {
+  for (std::size_t i = 0; i < kAppSettingsValues.size(); ++i) {
+    const std::optional<uint32_t>& value = stored.options[i];
+    if (!value || *value != static_cast<uint32_t>(settings.*kAppSettingsValues[i].field)) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -87,44 +92,31 @@ std::size_t ApplicationPresetVariant(uint32_t memorySize, uint32_t localBufferWi
 
 StoredPreset ReadStoredPreset(const SettingsKey& key) {
   StoredPreset stored;
-  const auto read = [&key](const char* name, std::optional<uint32_t>& out) {
-    uint32_t value = 0;
-    if (key.ReadDword(name, value)) out = value;
-  };
   std::string name;
   if (key.ReadText(names::ApplicationName, name)) stored.Name = name;
-  read(names::NumberOfDmaSubBuffers, stored.NumberOfDmaSubBuffers);
-  read(names::UseFastClear, stored.UseFastClear);
-  read(names::SupportSoftimage, stored.SupportSoftimage);
-  read(names::DisableMipMaps, stored.DisableMipMaps);
-  read(names::SupportSoftimage351, stored.SupportSoftimage351);
+  for (std::size_t i = 0; i < kAppSettingsValues.size(); ++i) {
+    uint32_t value = 0;
+    if (key.ReadDword(kAppSettingsValues[i].name, value)) stored.options[i] = value;
+  }
   return stored;
 }
 
-// Each stored option is compared with the row's field of the same name.
 std::optional<std::size_t> MatchStoredPreset(const ApplicationPresetTable& rows, const StoredPreset& stored) {
   if (!stored.Name) return std::nullopt;
   const std::string storedName = AsciiLowerCased(*stored.Name);
   for (std::size_t row = 0; row < rows.size(); ++row) {
-    const AppSettings& s = rows[row].Settings;
-    if (storedName != AsciiLowerCased(s.Name)) continue;
-    const bool options =
-        Equal(stored.NumberOfDmaSubBuffers, s.NumberOfDmaSubBuffers) && Equal(stored.UseFastClear, s.UseFastClear) &&
-        Equal(stored.SupportSoftimage, s.SupportSoftimage) && Equal(stored.DisableMipMaps, s.DisableMipMaps) &&
-        Equal(stored.SupportSoftimage351, s.SupportSoftimage351);
-    return options ? std::optional<std::size_t>(row) : std::nullopt;
+    const AppSettings& settings = rows[row].Settings;
+    if (storedName != AsciiLowerCased(settings.Name)) continue;
+    return OptionsEqual(stored, settings) ? std::optional<std::size_t>(row) : std::nullopt;
   }
   return std::nullopt;
 }
 
 void StoreAppSettings(SettingsKey& key, const AppSettings& settings, WriteFailures& failures) {
-  const auto dword = [](int32_t value) { return static_cast<uint32_t>(value); };
   key.WriteTextWithoutNul(names::ApplicationName, settings.Name, failures);
-  key.WriteDword(names::NumberOfDmaSubBuffers, dword(settings.NumberOfDmaSubBuffers), failures);
-  key.WriteDword(names::UseFastClear, dword(settings.UseFastClear), failures);
-  key.WriteDword(names::SupportSoftimage, dword(settings.SupportSoftimage), failures);
-  key.WriteDword(names::DisableMipMaps, dword(settings.DisableMipMaps), failures);
-  key.WriteDword(names::SupportSoftimage351, dword(settings.SupportSoftimage351), failures);
+  for (const AppSettingsValue& value : kAppSettingsValues) {
+    key.WriteDword(value.name, static_cast<uint32_t>(settings.*value.field), failures);
+  }
 }
 
 }  // namespace vexel
