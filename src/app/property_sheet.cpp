@@ -2,9 +2,7 @@
 
 #include <optional>
 
-#include "info/gl_api.h"
-#include "info/ogl_info.h"
-#include "info/opengl_probe.h"
+#include "info/probe/opengl_probe.h"
 #include "modes/mode_catalogue.h"
 #include "resource.h"
 #include "store/driver_store.h"
@@ -103,8 +101,7 @@ void CMyPropertySheet::Start(const CommandLineText& commandLine) {
 }
 
 void CMyPropertySheet::ProbeOpenGL() {
-  auto probe = std::make_shared<COglInfo>(m_seams.registry, std::make_shared<WglApi>());
-  if (auto text = RunOpenGlProbe(std::move(probe))) m_state.m_strOpenGL = *text;
+  if (auto text = ProbeOpenGlImplementation(m_seams.registry)) m_state.m_strOpenGL = *text;
 }
 
 void CMyPropertySheet::FillModeCatalogue(const std::string& cardName) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "info/sys_colors.h"
+#include "info/probe/sys_colors.h"
 #include "shared/memory_registry.h"
 
 namespace vexel {

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/property_sheet.h"
-#include "info/sys_colors.h"
+#include "info/probe/sys_colors.h"
 #include "platform/win32_registry.h"
 #include "resource.h"
 #include "store/version_strings.h"

@@ -15,9 +15,8 @@
 #include <string>
 
 #include "app/property_sheet.h"
-#include "info/gl_api.h"
-#include "info/ogl_info.h"
-#include "info/opengl_probe.h"
+#include "info/probe/gl_api.h"
+#include "info/probe/ogl_info.h"
 #include "resource.h"
 #include "support/gdi_count.h"
 #include "support/message_boxes.h"

@@ -10,9 +10,9 @@
 #include <string>
 #include <type_traits>
 
-#include "info/gl_api.h"
-#include "info/gl_window_rect.h"
-#include "info/sys_color_takeover.h"
+#include "info/probe/gl_api.h"
+#include "info/probe/gl_window_rect.h"
+#include "info/probe/sys_color_takeover.h"
 #include "platform/registry.h"
 #include "win/message_map.h"
 #include "win/wnd.h"

@@ -1,12 +1,12 @@
-#include "info/gl_window.h"
+#include "info/probe/gl_window.h"
 
 #include <GL/gl.h>
 
 #include <cstdint>
 
-#include "info/error_text.h"
-#include "info/rgb_palette.h"
-#include "info/sys_colors.h"
+#include "info/probe/error_text.h"
+#include "info/probe/rgb_palette.h"
+#include "info/probe/sys_colors.h"
 #include "platform/gdi_display.h"
 #include "win/message_box.h"
 
