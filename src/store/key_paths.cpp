@@ -55,8 +55,10 @@ std::string ProfileKeyPath(std::string_view basePath) {
   return JoinKey(JoinKey(ProfileServicesRoot, parent), last);
 }
 
-std::string PerMakerKeyPath(std::string_view internalName, std::string_view fileVersion) {
-  return JoinKey(JoinKey(PerMakerRoot, internalName), fileVersion);
+std::optional<std::string> PerMakerKeyPath(const std::optional<std::string>& internalName,
+                                           const std::optional<std::string>& fileVersion) {
+  if (!internalName || !fileVersion || internalName->empty() || fileVersion->empty()) return std::nullopt;
+  return JoinKey(JoinKey(PerMakerRoot, *internalName), *fileVersion);
 }
 
 }  // namespace vexel

@@ -65,12 +65,7 @@ std::optional<std::string> VersionResource::String(std::string_view entry) const
 
 std::optional<std::string> OwnPerMakerKeyPath() {
   const VersionResource own = VersionResource::Own();
-  const std::optional<std::string> internalName = own.String("InternalName");
-  const std::optional<std::string> fileVersion = own.String("FileVersion");
-  if (!internalName || !fileVersion || internalName->empty() || fileVersion->empty()) {
-    return std::nullopt;
-  }
-  return PerMakerKeyPath(*internalName, *fileVersion);
+  return PerMakerKeyPath(own.String("InternalName"), own.String("FileVersion"));
 }
 
 }  // namespace vexel
