@@ -45,15 +45,6 @@ std::string SystemReason(long status) { return win::SystemErrorText(static_cast<
 
 }  // namespace
 
-const win::MsgEntry<CMyPropertySheet> CMyPropertySheet::kMessageMap[] = {
-    win::OnMessage(WM_ACTIVATE, &CMyPropertySheet::OnActivate),
-    win::OnMessage(WM_MOUSEACTIVATE, &CMyPropertySheet::OnMouseActivate),
-    win::OnMessage(WM_DISPLAYCHANGE, &CMyPropertySheet::OnDisplayChange),
-    win::OnMessage(PSM_PRESSBUTTON, &CMyPropertySheet::OnApplyButton),
-    win::OnCommandMessage(BN_CLICKED, IDOK, &CMyPropertySheet::OnApplyButton),
-    win::OnCommandMessage(BN_CLICKED, kApplyNowId, &CMyPropertySheet::OnApplyButton),
-};
-
 CMyPropertySheet::CMyPropertySheet(Seams seams, HWND parent)
     : CMyPropertySheet(ProcessCommandLine(), std::move(seams), parent) {}
 
@@ -65,6 +56,15 @@ CMyPropertySheet::CMyPropertySheet(const CommandLineText& commandLine, Seams sea
       m_pageSettings(MakePageContext()),
       m_page3D(MakePageContext()),
       m_pageAdvanced(MakePageContext()) {
+  static const win::MsgEntry<CMyPropertySheet> kMessageMap[] = {
+      win::OnMessage(WM_ACTIVATE, &CMyPropertySheet::OnActivate),
+      win::OnMessage(WM_MOUSEACTIVATE, &CMyPropertySheet::OnMouseActivate),
+      win::OnMessage(WM_DISPLAYCHANGE, &CMyPropertySheet::OnDisplayChange),
+      win::OnMessage(PSM_PRESSBUTTON, &CMyPropertySheet::OnApplyButton),
+      win::OnCommandMessage(BN_CLICKED, IDOK, &CMyPropertySheet::OnApplyButton),
+      win::OnCommandMessage(BN_CLICKED, kApplyNowId, &CMyPropertySheet::OnApplyButton),
+  };
+  SetMessageMap(kMessageMap);
   m_state.m_strOpenGL = kOpenGLNotProbed;
   Start(commandLine);
 }
@@ -158,10 +158,6 @@ void CMyPropertySheet::ReportStoreFailure(const std::string& what, long status) 
 void CMyPropertySheet::ReportWriteFailures() {
   if (m_writeFailures.Empty()) return;
   win::ShowMessageBox(m_hWnd, WriteFailuresText(m_writeFailures.Take(), &SystemReason), MB_OK | MB_ICONWARNING);
-}
-
-bool CMyPropertySheet::OnWndMsg(const win::Msg& msg, LRESULT& result) {
-  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CPropertySheet::OnWndMsg(msg, result);
 }
 
 LRESULT CMyPropertySheet::OnActivate(const win::Msg& msg) {

@@ -51,7 +51,6 @@ class CMyPropertySheet : public win::CPropertySheet {
   bool m_bAdvancedAdded = false;
 
  protected:
-  bool OnWndMsg(const win::Msg& msg, LRESULT& result) override;
   // The icons from the first moment the sheet is shown.
   void OnSheetInitialized() override { SetIcons(); }
 
@@ -67,7 +66,6 @@ class CMyPropertySheet : public win::CPropertySheet {
   void ReportWriteFailures();
   void SetIcons();
 
-  static const win::MsgEntry<CMyPropertySheet> kMessageMap[];
   LRESULT OnActivate(const win::Msg& msg);
   LRESULT OnMouseActivate(const win::Msg& msg);
   LRESULT OnDisplayChange(const win::Msg& msg);

@@ -8,17 +8,18 @@
 
 namespace vexel {
 
-const win::MsgEntry<CApplicationListDialog> CApplicationListDialog::kMessageMap[] = {
-    win::OnCommand(LBN_DBLCLK, IDC_APPLICATION_LIST_ROWS, &CApplicationListDialog::OnOK),
-};
-
 CApplicationListDialog::CApplicationListDialog(uint32_t memorySize, uint32_t localBufferWidth, Registry& registry,
                                                std::string settingsKeyPath)
     : CDialog(IDD_APPLICATION_LIST),
       m_dwMemorySize(memorySize),
       m_dwLocalBufferWidth(localBufferWidth),
       m_registry(registry),
-      m_strSettingsKey(std::move(settingsKeyPath)) {}
+      m_strSettingsKey(std::move(settingsKeyPath)) {
+  static const win::MsgEntry<CApplicationListDialog> kMessageMap[] = {
+      win::OnCommand(LBN_DBLCLK, IDC_APPLICATION_LIST_ROWS, &CApplicationListDialog::OnOK),
+  };
+  SetMessageMap(kMessageMap);
+}
 
 void CApplicationListDialog::DoDataExchange(win::CDataExchange* pDX) {
   win::DDX_Control(pDX, IDC_APPLICATION_LIST_ROWS, m_list);
@@ -51,10 +52,6 @@ void CApplicationListDialog::OnOK() {
     EndDialog(IDOK);
     return;
   }
-}
-
-bool CApplicationListDialog::OnWndMsg(const win::Msg& msg, LRESULT& result) {
-  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CDialog::OnWndMsg(msg, result);
 }
 
 }  // namespace vexel

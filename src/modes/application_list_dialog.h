@@ -29,10 +29,8 @@ class CApplicationListDialog : public win::CDialog {
   void DoDataExchange(win::CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   void OnOK() override;
-  bool OnWndMsg(const win::Msg& msg, LRESULT& result) override;
 
  private:
-  static const win::MsgEntry<CApplicationListDialog> kMessageMap[];
 
   uint32_t m_dwMemorySize;
   uint32_t m_dwLocalBufferWidth;

@@ -64,17 +64,18 @@ class ChoiceFiller {
 
 }  // namespace
 
-const win::MsgEntry<CMyPropertyPage2> CMyPropertyPage2::kMessageMap[] = {
-    win::OnCommand(BN_CLICKED, IDC_SETTINGS_LIST_MODES, &CMyPropertyPage2::OnListAllModes),
-    win::OnCommand(BN_CLICKED, IDC_SETTINGS_LIST_APPLICATIONS, &CMyPropertyPage2::OnListApplications),
-    win::OnCommand(CBN_SELCHANGE, IDC_SETTINGS_COLOR, &CMyPropertyPage2::OnColorChanged),
-    win::OnCommand(CBN_SELCHANGE, IDC_SETTINGS_REFRESH, &CMyPropertyPage2::OnRefreshChanged),
-    win::OnCommand(CBN_SELCHANGE, IDC_SETTINGS_ADAPTER_TYPE, &CMyPropertyPage2::OnAdapterTypeChanged),
-    win::OnMessage(WM_HSCROLL, &CMyPropertyPage2::OnHScroll),
-    win::OnMessage(WM_PAINT, &CMyPropertyPage2::OnPaint),
-};
-
-CMyPropertyPage2::CMyPropertyPage2(PageContext context) : CPropertyPage(IDD_SETTINGS), m_context(std::move(context)) {}
+CMyPropertyPage2::CMyPropertyPage2(PageContext context) : CPropertyPage(IDD_SETTINGS), m_context(std::move(context)) {
+  static const win::MsgEntry<CMyPropertyPage2> kMessageMap[] = {
+      win::OnCommand(BN_CLICKED, IDC_SETTINGS_LIST_MODES, &CMyPropertyPage2::OnListAllModes),
+      win::OnCommand(BN_CLICKED, IDC_SETTINGS_LIST_APPLICATIONS, &CMyPropertyPage2::OnListApplications),
+      win::OnCommand(CBN_SELCHANGE, IDC_SETTINGS_COLOR, &CMyPropertyPage2::OnColorChanged),
+      win::OnCommand(CBN_SELCHANGE, IDC_SETTINGS_REFRESH, &CMyPropertyPage2::OnRefreshChanged),
+      win::OnCommand(CBN_SELCHANGE, IDC_SETTINGS_ADAPTER_TYPE, &CMyPropertyPage2::OnAdapterTypeChanged),
+      win::OnMessage(WM_HSCROLL, &CMyPropertyPage2::OnHScroll),
+      win::OnMessage(WM_PAINT, &CMyPropertyPage2::OnPaint),
+  };
+  SetMessageMap(kMessageMap);
+}
 
 bool CMyPropertyPage2::TakeDisplayChange() {
   m_CurrentMode = m_context.readCurrentMode(m_context.state.m_strCardName);
@@ -260,10 +261,6 @@ void CMyPropertyPage2::OnListApplications() {
   ShowCurrentMode();
   m_AppSettings = list.m_ChosenSettings;
   m_bAppSettingsPending = true;
-}
-
-bool CMyPropertyPage2::OnWndMsg(const win::Msg& msg, LRESULT& result) {
-  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CPropertyPage::OnWndMsg(msg, result);
 }
 
 }  // namespace vexel

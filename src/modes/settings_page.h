@@ -47,10 +47,8 @@ class CMyPropertyPage2 : public win::CPropertyPage {
   void DoDataExchange(win::CDataExchange* pDX) override;
   BOOL OnApply() override;
   BOOL OnInitDialog() override;
-  bool OnWndMsg(const win::Msg& msg, LRESULT& result) override;
 
  private:
-  static const win::MsgEntry<CMyPropertyPage2> kMessageMap[];
   void OnListAllModes();
   void OnListApplications();
   void OnColorChanged();

@@ -31,21 +31,22 @@ int32_t ReadMemoryClock(const SettingsKey& key) {
 
 }  // namespace
 
-const win::MsgEntry<CMyPropertyPage5> CMyPropertyPage5::kMessageMap[] = {
-    win::OnCommand(BN_CLICKED, IDC_ADVANCED_USE_BIOS, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_CHANGE, IDC_ADVANCED_LATENCY, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_CHANGE, IDC_ADVANCED_MCLK, &CMyPropertyPage5::OnChanged),
-    // The hexadecimal fields keep their change notification to themselves.
-    win::OnCommand(EN_UPDATE, IDC_ADVANCED_REGION0, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_UPDATE, IDC_ADVANCED_REGION1, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_UPDATE, IDC_ADVANCED_REGION2, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_UPDATE, IDC_ADVANCED_ROM_BASE, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_UPDATE, IDC_ADVANCED_LB_MEM_CTL, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_UPDATE, IDC_ADVANCED_FB_MEM_CTL, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_UPDATE, IDC_ADVANCED_FB_MODE_SEL, &CMyPropertyPage5::OnChanged),
-};
-
-CMyPropertyPage5::CMyPropertyPage5(PageContext context) : CPropertyPage(IDD_ADVANCED), m_context(std::move(context)) {}
+CMyPropertyPage5::CMyPropertyPage5(PageContext context) : CPropertyPage(IDD_ADVANCED), m_context(std::move(context)) {
+  static const win::MsgEntry<CMyPropertyPage5> kMessageMap[] = {
+      win::OnCommand(BN_CLICKED, IDC_ADVANCED_USE_BIOS, &CMyPropertyPage5::OnChanged),
+      win::OnCommand(EN_CHANGE, IDC_ADVANCED_LATENCY, &CMyPropertyPage5::OnChanged),
+      win::OnCommand(EN_CHANGE, IDC_ADVANCED_MCLK, &CMyPropertyPage5::OnChanged),
+      // The hexadecimal fields keep their change notification to themselves.
+      win::OnCommand(EN_UPDATE, IDC_ADVANCED_REGION0, &CMyPropertyPage5::OnChanged),
+      win::OnCommand(EN_UPDATE, IDC_ADVANCED_REGION1, &CMyPropertyPage5::OnChanged),
+      win::OnCommand(EN_UPDATE, IDC_ADVANCED_REGION2, &CMyPropertyPage5::OnChanged),
+      win::OnCommand(EN_UPDATE, IDC_ADVANCED_ROM_BASE, &CMyPropertyPage5::OnChanged),
+      win::OnCommand(EN_UPDATE, IDC_ADVANCED_LB_MEM_CTL, &CMyPropertyPage5::OnChanged),
+      win::OnCommand(EN_UPDATE, IDC_ADVANCED_FB_MEM_CTL, &CMyPropertyPage5::OnChanged),
+      win::OnCommand(EN_UPDATE, IDC_ADVANCED_FB_MODE_SEL, &CMyPropertyPage5::OnChanged),
+  };
+  SetMessageMap(kMessageMap);
+}
 
 void CMyPropertyPage5::DoDataExchange(win::CDataExchange* pDX) {
   win::DDX_Control(pDX, IDC_ADVANCED_ANIMATION, m_animate);
@@ -75,10 +76,6 @@ BOOL CMyPropertyPage5::OnInitDialog() {
 BOOL CMyPropertyPage5::OnApply() {
   Store();
   return CPropertyPage::OnApply();
-}
-
-bool CMyPropertyPage5::OnWndMsg(const win::Msg& msg, LRESULT& result) {
-  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CPropertyPage::OnWndMsg(msg, result);
 }
 
 void CMyPropertyPage5::Load() {

@@ -46,21 +46,22 @@ uint32_t ValueToStore(const CMyPropertyPage3& page, const OptionBox& box) {
 
 }  // namespace
 
-const win::MsgEntry<CMyPropertyPage3> CMyPropertyPage3::kMessageMap[] = {
-    win::OnCommand(BN_CLICKED, IDC_3D_ACCELERATE_OPENGL, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_DELTA_CHIP, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_EXPORT_STENCIL, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_EXPORT_ALPHA, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_FAST_CLEAR, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_GDI_DOUBLE_BUFFER, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_FORCE_SINGLE_BUFFER, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_DISABLE_MIPMAPS, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_COLOR_INDEX, &CMyPropertyPage3::OnColorIndexClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_RGB332, &CMyPropertyPage3::OnRgb332Clicked),
-};
-
 CMyPropertyPage3::CMyPropertyPage3(PageContext context)
-    : CPropertyPage(IDD_3D_SETTINGS), m_context(std::move(context)) {}
+    : CPropertyPage(IDD_3D_SETTINGS), m_context(std::move(context)) {
+  static const win::MsgEntry<CMyPropertyPage3> kMessageMap[] = {
+      win::OnCommand(BN_CLICKED, IDC_3D_ACCELERATE_OPENGL, &CMyPropertyPage3::OnOptionClicked),
+      win::OnCommand(BN_CLICKED, IDC_3D_DELTA_CHIP, &CMyPropertyPage3::OnOptionClicked),
+      win::OnCommand(BN_CLICKED, IDC_3D_EXPORT_STENCIL, &CMyPropertyPage3::OnOptionClicked),
+      win::OnCommand(BN_CLICKED, IDC_3D_EXPORT_ALPHA, &CMyPropertyPage3::OnOptionClicked),
+      win::OnCommand(BN_CLICKED, IDC_3D_FAST_CLEAR, &CMyPropertyPage3::OnOptionClicked),
+      win::OnCommand(BN_CLICKED, IDC_3D_GDI_DOUBLE_BUFFER, &CMyPropertyPage3::OnOptionClicked),
+      win::OnCommand(BN_CLICKED, IDC_3D_FORCE_SINGLE_BUFFER, &CMyPropertyPage3::OnOptionClicked),
+      win::OnCommand(BN_CLICKED, IDC_3D_DISABLE_MIPMAPS, &CMyPropertyPage3::OnOptionClicked),
+      win::OnCommand(BN_CLICKED, IDC_3D_COLOR_INDEX, &CMyPropertyPage3::OnColorIndexClicked),
+      win::OnCommand(BN_CLICKED, IDC_3D_RGB332, &CMyPropertyPage3::OnRgb332Clicked),
+  };
+  SetMessageMap(kMessageMap);
+}
 
 void CMyPropertyPage3::DoDataExchange(win::CDataExchange* pDX) {
   win::DDX_Control(pDX, IDC_3D_MEMORY, m_memory);
@@ -136,10 +137,6 @@ void CMyPropertyPage3::StoreValues() {
   for (const OptionBox& box : kStoreOrder) {
     key.WriteDword(OptionValueName(box.controlId), ValueToStore(*this, box), failures);
   }
-}
-
-bool CMyPropertyPage3::OnWndMsg(const win::Msg& msg, LRESULT& result) {
-  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CPropertyPage::OnWndMsg(msg, result);
 }
 
 // The box's state reaches its field through the data exchange.

@@ -34,7 +34,6 @@ class CMyPropertyPage3 : public win::CPropertyPage {
   BOOL OnInitDialog() override;
   BOOL OnApply() override;
   BOOL OnSetActive() override;
-  bool OnWndMsg(const win::Msg& msg, LRESULT& result) override;
 
  private:
   void LoadValues();
@@ -43,7 +42,6 @@ class CMyPropertyPage3 : public win::CPropertyPage {
   // The colour scheme matters in 8-bit modes only.
   void EnableColorScheme() const;
 
-  static const win::MsgEntry<CMyPropertyPage3> kMessageMap[];
   void OnOptionClicked();
   void OnColorIndexClicked();
   void OnRgb332Clicked();

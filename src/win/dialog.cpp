@@ -75,7 +75,7 @@ INT_PTR CDialog::HandleDialogMessage(const Msg& msg) {
       return OnInitDialog();
     }
     LRESULT result = 0;
-    if (!m_boundControls.Offer(msg, result) && !OnWndMsg(msg, result)) return FALSE;
+    if (!m_boundControls.Offer(msg, result) && !Dispatch(msg, result)) return FALSE;
     ::SetWindowLongPtrA(msg.hwnd, DWLP_MSGRESULT, result);
     return TRUE;
   } catch (const std::exception& error) {

@@ -102,7 +102,7 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM) {
 LRESULT CPropertySheet::HandleSheetMessage(const Msg& msg) {
   try {
     LRESULT result = 0;
-    if (OnWndMsg(msg, result)) return result;
+    if (Dispatch(msg, result)) return result;
   } catch (const std::exception& error) {
     ::OutputDebugStringA(error.what());
   } catch (...) {

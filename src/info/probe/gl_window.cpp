@@ -83,7 +83,12 @@ void CGlWindow::ContextRelease::operator()(HGLRC context) const {
 }
 
 CGlWindow::CGlWindow(std::shared_ptr<Registry> registry, std::shared_ptr<GlApi> gl)
-    : m_gl(gl), m_sysColors(std::move(registry), std::move(gl)) {}
+    : m_gl(gl), m_sysColors(std::move(registry), std::move(gl)) {
+  static const win::MsgEntry<CGlWindow> kMessageMap[] = {
+      win::OnMessage(WM_DESTROY, &CGlWindow::OnDestroy),
+  };
+  SetMessageMap(kMessageMap);
+}
 
 CGlWindow::~CGlWindow() { GlWinClose(); }
 
@@ -186,14 +191,6 @@ void CGlWindow::ReleaseWindowResources() {
   m_context.reset();
   m_dc.reset();
   ::PostQuitMessage(1);
-}
-
-const win::MsgEntry<CGlWindow> CGlWindow::kMessageMap[] = {
-    win::OnMessage(WM_DESTROY, &CGlWindow::OnDestroy),
-};
-
-bool CGlWindow::OnWndMsg(const win::Msg& msg, LRESULT& result) {
-  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CWnd::OnWndMsg(msg, result);
 }
 
 LRESULT CGlWindow::OnDestroy(const win::Msg&) {

@@ -53,8 +53,6 @@ class CGlWindow : public win::CWnd {
   using PaletteHandle = std::unique_ptr<std::remove_pointer_t<HPALETTE>, PaletteRelease>;
   using ContextHandle = std::unique_ptr<std::remove_pointer_t<HGLRC>, ContextRelease>;
 
-  bool OnWndMsg(const win::Msg& msg, LRESULT& result) override;
-  static const win::MsgEntry<CGlWindow> kMessageMap[];
   LRESULT OnDestroy(const win::Msg& msg);
 
   bool CreateGlWindow(const std::string& title);
