@@ -14,7 +14,7 @@ namespace {
 
 // The hexadecimal fields in the order their values are read and stored; each
 // control's id is also the id of its value's name.
-constexpr int kHexFieldIds[CMyPropertyPage5::kHexFieldCount] = {
+constexpr UINT kHexFieldIds[CMyPropertyPage5::kHexFieldCount] = {
     IDC_ADVANCED_REGION0,    IDC_ADVANCED_REGION1,    IDC_ADVANCED_REGION2,     IDC_ADVANCED_ROM_BASE,
     IDC_ADVANCED_LB_MEM_CTL, IDC_ADVANCED_FB_MEM_CTL, IDC_ADVANCED_FB_MODE_SEL,
 };
@@ -37,13 +37,7 @@ CMyPropertyPage5::CMyPropertyPage5(PageContext context) : CPropertyPage(IDD_ADVA
       win::OnCommand(EN_CHANGE, IDC_ADVANCED_LATENCY, &CMyPropertyPage5::OnChanged),
       win::OnCommand(EN_CHANGE, IDC_ADVANCED_MCLK, &CMyPropertyPage5::OnChanged),
       // The hexadecimal fields keep their change notification to themselves.
-      win::OnCommand(EN_UPDATE, IDC_ADVANCED_REGION0, &CMyPropertyPage5::OnChanged),
-      win::OnCommand(EN_UPDATE, IDC_ADVANCED_REGION1, &CMyPropertyPage5::OnChanged),
-      win::OnCommand(EN_UPDATE, IDC_ADVANCED_REGION2, &CMyPropertyPage5::OnChanged),
-      win::OnCommand(EN_UPDATE, IDC_ADVANCED_ROM_BASE, &CMyPropertyPage5::OnChanged),
-      win::OnCommand(EN_UPDATE, IDC_ADVANCED_LB_MEM_CTL, &CMyPropertyPage5::OnChanged),
-      win::OnCommand(EN_UPDATE, IDC_ADVANCED_FB_MEM_CTL, &CMyPropertyPage5::OnChanged),
-      win::OnCommand(EN_UPDATE, IDC_ADVANCED_FB_MODE_SEL, &CMyPropertyPage5::OnChanged),
+      win::OnCommandEach(EN_UPDATE, kHexFieldIds, &CMyPropertyPage5::OnChanged),
   };
   SetMessageMap(kMessageMap);
 }
@@ -52,7 +46,7 @@ void CMyPropertyPage5::DoDataExchange(win::CDataExchange* pDX) {
   win::DDX_Control(pDX, IDC_ADVANCED_ANIMATION, m_animate);
   win::DDX_Control(pDX, IDC_ADVANCED_LATENCY_SPIN, m_latencySpin);
   win::DDX_Control(pDX, IDC_ADVANCED_MCLK_SPIN, m_memoryClockSpin);
-  for (size_t i = 0; i < kHexFieldCount; ++i) win::DDX_Control(pDX, kHexFieldIds[i], m_hexFields[i]);
+  for (size_t i = 0; i < kHexFieldCount; ++i) win::DDX_Control(pDX, static_cast<int>(kHexFieldIds[i]), m_hexFields[i]);
   win::DDX_Text(pDX, IDC_ADVANCED_LATENCY, m_dwLatencyTimer);
   win::DDV_MinMaxUInt(pDX, m_dwLatencyTimer, 0, 255);
   win::DDX_Text(pDX, IDC_ADVANCED_MCLK, m_nMemoryClock);

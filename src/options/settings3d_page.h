@@ -37,7 +37,6 @@ class CMyPropertyPage3 : public win::CPropertyPage {
 
  private:
   void LoadValues();
-  void ShowColorScheme() const;
   void StoreValues();
   // The colour scheme matters in 8-bit modes only.
   void EnableColorScheme() const;

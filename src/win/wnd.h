@@ -45,8 +45,6 @@ class CWnd {
   void SetDlgItemText(int id, const std::string& text) const { ::SetDlgItemTextA(m_hWnd, id, text.c_str()); }
   std::string GetDlgItemText(int id) const;
   void EnableWindow(bool enable) const { ::EnableWindow(m_hWnd, enable ? TRUE : FALSE); }
-  void CheckDlgButton(int id, UINT state) const { ::CheckDlgButton(m_hWnd, id, state); }
-  UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
 
   // Sends the message to every child window, and to their children.
   void SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam) const;
