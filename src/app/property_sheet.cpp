@@ -18,18 +18,7 @@ constexpr const char* kOpenGLNotProbed = "Not Retrieved: -nogl specified";
 // The property sheet's Apply button.
 constexpr UINT kApplyNowId = 0x3021;
 
-// The pages in tab order, and when each is put into the sheet.
 enum class Shown { Always, WhenIdentified, OnGesture };
-struct PageSlot {
-  win::CPropertyPage& (*page)(CMyPropertySheet&);
-  Shown shown;
-};
-constexpr PageSlot kPageTable[] = {
-    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_pageAbout; }, Shown::Always},
-    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_pageSettings; }, Shown::WhenIdentified},
-    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_page3D; }, Shown::WhenIdentified},
-    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_pageAdvanced; }, Shown::OnGesture},
-};
 
 CommandLineText ProcessCommandLine() {
   CommandLineText text;
@@ -44,6 +33,21 @@ bool KeyHeld(int key) { return (::GetKeyState(key) & 0xFFFE) != 0; }
 std::string SystemReason(long status) { return win::SystemErrorText(static_cast<DWORD>(status)); }
 
 }  // namespace
+
+// A page that hears of display changes names itself as their listener too.
+struct CMyPropertySheet::PageSlot {
+  win::CPropertyPage& (*page)(CMyPropertySheet&);
+  Shown shown;
+  DisplayChangeListener* (*listener)(CMyPropertySheet&);
+};
+
+const CMyPropertySheet::PageSlot CMyPropertySheet::kPageTable[] = {
+    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_pageAbout; }, Shown::Always, nullptr},
+    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_pageSettings; }, Shown::WhenIdentified,
+     [](CMyPropertySheet& s) -> DisplayChangeListener* { return &s.m_pageSettings; }},
+    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_page3D; }, Shown::WhenIdentified, nullptr},
+    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_pageAdvanced; }, Shown::OnGesture, nullptr},
+};
 
 CMyPropertySheet::CMyPropertySheet(Seams seams, HWND parent)
     : CMyPropertySheet(ProcessCommandLine(), std::move(seams), parent) {}
@@ -70,13 +74,7 @@ CMyPropertySheet::CMyPropertySheet(const CommandLineText& commandLine, Seams sea
 }
 
 PageContext CMyPropertySheet::MakePageContext() {
-  return {m_state, m_seams, [this](const std::string& cardName) { return ReadCurrentMode(cardName); }, m_writeFailures};
-}
-
-// Like the driver's own tools, the sheet reads the current mode on behalf of
-// the About page, which it marks modified when it takes the running mode.
-DisplayMode CMyPropertySheet::ReadCurrentMode(const std::string& cardName) {
-  return vexel::ReadCurrentMode(*m_seams.registry, *m_seams.display, cardName, [this] { m_pageAbout.SetModified(); });
+  return {m_state, m_seams, m_writeFailures, [this] { m_pageAbout.SetModified(); }};
 }
 
 void CMyPropertySheet::Start(const CommandLineText& commandLine) {
@@ -89,14 +87,16 @@ void CMyPropertySheet::Start(const CommandLineText& commandLine) {
   if (m_bProbeOpenGL) ProbeOpenGL();
   if (switches.cardName) m_state.m_strCardName = *switches.cardName;
   FillModeCatalogue(m_state.m_strCardName);
-  m_pageSettings.m_CurrentMode = ReadCurrentMode(m_state.m_strCardName);
+  // The About page has no window yet, so a running mode taken here marks nothing.
+  m_pageSettings.SetCurrentMode(ReadCurrentMode(*m_seams.registry, *m_seams.display, m_state.m_strCardName).mode);
   m_state.m_strExportFile = switches.exportFile.value_or(std::string());
   if (switches.registryPath) {
     m_state.m_strRegistryPath = *switches.registryPath;
   } else if (m_state.m_bDriverAnswered) {
     m_state.m_strRegistryPath = m_state.m_strDeviceKey;
   }
-  ChoosePages();
+  const bool identified = RememberOrRecallBoard();
+  ChoosePages(identified && !m_state.m_bQuiet);
   if (m_state.m_bQuiet) SetActivePage(&m_pageAbout);
 }
 
@@ -108,21 +108,27 @@ void CMyPropertySheet::FillModeCatalogue(const std::string& cardName) {
   vexel::FillModeCatalogue(m_state.ModeCatalogue, cardName, *m_seams.display);
 }
 
-void CMyPropertySheet::ChoosePages() {
-  bool identified = true;
+// A board name from the command line is remembered under the per-maker key;
+// without one, and without a driver that answers, an earlier run's name and
+// settings key are recalled from it. True when the board is identified by
+// the name, the driver or what was recalled.
+bool CMyPropertySheet::RememberOrRecallBoard() {
   if (!m_state.m_strCardName.empty()) {
     StorePerMakerKey();
-  } else if (!m_state.m_bDriverAnswered) {
-    PerMakerValues remembered{m_state.m_strCardName, m_state.m_strRegistryPath};
-    if (const auto keyPath = OwnPerMakerKeyPath()) ReadPerMakerKey(*m_seams.registry, *keyPath, remembered);
-    m_state.m_strCardName = remembered.CardName;
-    m_state.m_strRegistryPath = remembered.RegistryPath;
-    identified = !m_state.m_strCardName.empty() && !m_state.m_strRegistryPath.empty();
+    return true;
   }
-  AddPagesShown(identified && !m_state.m_bQuiet);
+  return m_state.m_bDriverAnswered || RecallBoard();
 }
 
-void CMyPropertySheet::AddPagesShown(bool identified) {
+bool CMyPropertySheet::RecallBoard() {
+  PerMakerValues remembered{m_state.m_strCardName, m_state.m_strRegistryPath};
+  if (const auto keyPath = OwnPerMakerKeyPath()) ReadPerMakerKey(*m_seams.registry, *keyPath, remembered);
+  m_state.m_strCardName = remembered.CardName;
+  m_state.m_strRegistryPath = remembered.RegistryPath;
+  return !m_state.m_strCardName.empty() && !m_state.m_strRegistryPath.empty();
+}
+
+void CMyPropertySheet::ChoosePages(bool identified) {
   for (const PageSlot& slot : kPageTable) {
     if (slot.shown == Shown::Always || (slot.shown == Shown::WhenIdentified && identified)) {
       AddPage(&slot.page(*this));
@@ -186,10 +192,12 @@ LRESULT CMyPropertySheet::OnDisplayChange(const win::Msg& msg) {
   SendMessageToDescendants(msg.message, msg.wParam, msg.lParam);
   FillModeCatalogue(m_state.m_strCardName);
   for (const PageSlot& slot : kPageTable) {
+    if (!slot.listener) continue;
+    DisplayChangeListener& listener = *slot.listener(*this);
     win::CPropertyPage& page = slot.page(*this);
-    if (page.TakeDisplayChange() && HasPage(&page)) {
+    if (listener.TakeDisplayChange() && HasPage(&page)) {
       SetActivePage(&page);
-      page.ShowDisplayChange();
+      listener.ShowDisplayChange();
     }
   }
   return result;

@@ -78,7 +78,9 @@ CMyPropertyPage2::CMyPropertyPage2(PageContext context) : CPropertyPage(IDD_SETT
 }
 
 bool CMyPropertyPage2::TakeDisplayChange() {
-  m_CurrentMode = m_context.readCurrentMode(m_context.state.m_strCardName);
+  const CurrentModeReading current = m_context.ReadCurrentMode();
+  if (current.running) m_context.markAboutModified();
+  m_CurrentMode = current.mode;
   return true;
 }
 

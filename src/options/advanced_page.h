@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "options/hex_edit.h"
-#include "store/page_context.h"
+#include "sheet/page_context.h"
 #include "store/settings_key.h"
 #include "win/animate_ctrl.h"
 #include "win/message_map.h"

@@ -126,8 +126,9 @@ BOOL CMyPropertyPage3::OnSetActive() {
 }
 
 void CMyPropertyPage3::EnableColorScheme() const {
-  const std::string cardName = m_context.state.m_strCardName;
-  const bool palettized = m_context.readCurrentMode(cardName).BitsPerPel == 8;
+  const CurrentModeReading current = m_context.ReadCurrentMode();
+  if (current.running) m_context.markAboutModified();
+  const bool palettized = current.mode.BitsPerPel == 8;
   ::EnableWindow(GetDlgItem(IDC_3D_COLOR_INDEX), palettized ? TRUE : FALSE);
   ::EnableWindow(GetDlgItem(IDC_3D_RGB332), palettized ? TRUE : FALSE);
 }

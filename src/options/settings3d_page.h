@@ -5,7 +5,7 @@
 #pragma once
 #include <cstdint>
 
-#include "store/page_context.h"
+#include "sheet/page_context.h"
 #include "win/animate_ctrl.h"
 #include "win/message_map.h"
 #include "win/property_page.h"

@@ -67,14 +67,12 @@ bool QueryDriverInfo(Registry& registry, Display& display, std::string_view devi
   return driverAnswered;
 }
 
-DisplayMode ReadCurrentMode(Registry& registry, Display& display, std::string_view cardName,
-                            const std::function<void()>& markModified) {
+CurrentModeReading ReadCurrentMode(Registry& registry, Display& display, std::string_view cardName) {
   const DisplayMode stored = ReadStartupMode(registry, FindDeviceKey(registry).value_or(""));
   if (cardName.empty() && IsComplete(stored)) {
-    return stored;
+    return {stored, false};
   }
-  markModified();
-  return RunningMode(display);
+  return {RunningMode(display), true};
 }
 
 long WritePerMakerKey(Registry& registry, std::string_view keyPath, const PerMakerValues& values) {

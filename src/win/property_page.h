@@ -33,12 +33,6 @@ class CPropertyPage : public CDialog {
     const CPropertyPage& m_page;
   };
 
-  // What the sheet asks of a page when the display mode changed: true when
-  // the page wants to show the change, and the sheet then makes it the
-  // active page and calls ShowDisplayChange.
-  virtual bool TakeDisplayChange() { return false; }
-  virtual void ShowDisplayChange() {}
-
   // Presses one of the sheet's buttons (PSBTN_*), posted so that the sheet
   // acts once the page's current message is done.
   void PressSheetButton(int button) const;

@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::FuzzedDisplay display({}, 0, {});
 
   const std::string deviceKey = FindDeviceKey(registry).value_or("");
-  const std::string mode = ModeText(ReadCurrentMode(registry, display, "", [] {}));
+  const std::string mode = ModeText(ReadCurrentMode(registry, display, "").mode);
   fuzz::Require(mode.find('\n') == std::string::npos, "a mode text of more than one line");
   for (const std::string& key : {deviceKey, std::string(kDeviceKey)}) {
     const AdapterInfo info = GatherAdapterInfo(registry, display, key, "", AsciiNarrowText);

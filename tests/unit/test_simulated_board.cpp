@@ -239,7 +239,7 @@ TEST_F(SimulatedBoardTest, ThePanelGathersWhatTheBoardPublishesAndAnswers) {
   EXPECT_EQ(0u, reply.BoardModel());
   EXPECT_EQ(4u << 20, reply.LocalBufferSize());
   EXPECT_EQ(24u, reply.LocalBufferWidth());
-  EXPECT_EQ(StartupMode, ReadCurrentMode(*registry_, display, "", [] {}));
+  EXPECT_EQ(StartupMode, ReadCurrentMode(*registry_, display, "").mode);
 }
 
 TEST_F(SimulatedBoardTest, EscapeSupportOfEachDriverVariant) {

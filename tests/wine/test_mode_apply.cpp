@@ -20,6 +20,7 @@
 #include "support/message_boxes.h"
 #include "support/simulated_board_test.h"
 #include "support/ui_driver.h"
+#include "support/sheet_pages.h"
 
 namespace vexel::test {
 namespace {
@@ -196,8 +197,8 @@ class ModeApply : public SimulatedBoardTest {
 
   void Press(UiDriver& driver, CMyPropertySheet& sheet, const Choice& choice, int button) {
     driver.OnUi([&] {
-      CMyPropertyPage2& page = sheet.m_pageSettings;
-      page.m_CurrentMode = choice.mode;
+      CMyPropertyPage2& page = SheetPages(sheet).settings;
+      page.SetCurrentMode(choice.mode);
       page.m_bAppSettingsPending = choice.preset.has_value();
       if (choice.preset) page.m_AppSettings = *choice.preset;
       page.SetModified();
@@ -229,7 +230,7 @@ class ModeApply : public SimulatedBoardTest {
     driver.OnUi([&] {
       MSG message;
       while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
-      seen.desktopArea = ChildText(sheet.m_pageSettings.GetSafeHwnd(), IDC_SETTINGS_DESKTOP_AREA_TEXT);
+      seen.desktopArea = ChildText(SheetPages(sheet).settings.GetSafeHwnd(), IDC_SETTINGS_DESKTOP_AREA_TEXT);
     });
   }
 

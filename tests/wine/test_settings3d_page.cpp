@@ -27,6 +27,7 @@
 #include "support/simulated_board_test.h"
 #include "support/ui_driver.h"
 #include "win/wnd.h"
+#include "support/sheet_pages.h"
 
 namespace vexel::test {
 namespace {
@@ -128,8 +129,8 @@ class Settings3dPage : public SimulatedBoardTest {
     ui.Start([&](UiDriver& driver) {
       HWND hwnd = driver.WaitForWindow("VexelPanel");
       ASSERT_NE(hwnd, nullptr);
-      driver.OnUi([&] { sheet.SetActivePage(&sheet.m_page3D); });
-      steps(driver, hwnd, sheet.m_page3D.GetSafeHwnd());
+      driver.OnUi([&] { sheet.SetActivePage(&SheetPages(sheet).settings3d); });
+      steps(driver, hwnd, SheetPages(sheet).settings3d.GetSafeHwnd());
       sheet.PressButton(closeButton);
     });
     sheet.DoModal();
@@ -258,9 +259,9 @@ TEST_F(Settings3dPage, TheRadiosFollowTheStoredDepthAtEveryActivationAndTheSchem
   RunOnPage(sheet, [&](UiDriver& driver, HWND hwnd, HWND page) {
     for (const uint32_t depth : depths) {
       driver.OnUi([&] {
-        sheet.SetActivePage(&sheet.m_pageAbout);
+        sheet.SetActivePage(&SheetPages(sheet).about);
         Put(*seams.registry, {{"DefaultSettings.BitsPerPel", depth}});
-        sheet.SetActivePage(&sheet.m_page3D);
+        sheet.SetActivePage(&SheetPages(sheet).settings3d);
       });
       looks.push_back(LookNow(driver, hwnd, page));
     }
@@ -314,7 +315,7 @@ TEST_F(Settings3dPage, APageNeverOpenedStoresNothing) {
   });
   sheet.DoModal();
   ui.Join();
-  EXPECT_EQ(sheet.m_page3D.GetSafeHwnd(), nullptr);
+  EXPECT_EQ(SheetPages(sheet).settings3d.GetSafeHwnd(), nullptr);
   for (const auto& [name, value] : NineValues(*seams.registry)) EXPECT_EQ(value, std::nullopt) << name;
 }
 
@@ -344,7 +345,7 @@ TEST_F(Settings3dPage, WhatCouldNotBeStoredIsToldInOneMessageBox) {
     std::atomic<bool> returned = false;
     ui.Start([&](UiDriver& driver) {
       ASSERT_NE(driver.WaitForWindow("VexelPanel"), nullptr);
-      driver.OnUi([&] { sheet.SetActivePage(&sheet.m_page3D); });
+      driver.OnUi([&] { sheet.SetActivePage(&SheetPages(sheet).settings3d); });
       sheet.PressButton(PSBTN_OK);
       told = driver.AnswerMessageBox();
       PollUntil(std::chrono::seconds(20), [&] { return returned || driver.MessageBoxOpen(); });
