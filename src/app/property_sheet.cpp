@@ -28,6 +28,14 @@ CommandLineText ProcessCommandLine() {
   return text;
 }
 
+// The program's name, which captions the sheet and, from now on, the
+// framework's message boxes.
+std::string ProgramCaption() {
+  std::string caption = win::LoadResourceString(IDS_APP_CAPTION);
+  win::SetMessageBoxCaption(caption);
+  return caption;
+}
+
 bool KeyHeld(int key) { return (::GetKeyState(key) & 0xFFFE) != 0; }
 
 std::string SystemReason(long status) { return win::SystemErrorText(static_cast<DWORD>(status)); }
@@ -53,7 +61,7 @@ CMyPropertySheet::CMyPropertySheet(Seams seams, HWND parent)
     : CMyPropertySheet(ProcessCommandLine(), std::move(seams), parent) {}
 
 CMyPropertySheet::CMyPropertySheet(const CommandLineText& commandLine, Seams seams, HWND parent)
-    : CPropertySheet(win::LoadResourceString(IDS_APP_CAPTION), parent, 0),
+    : CPropertySheet(ProgramCaption(), parent, 0),
       m_seams(std::move(seams)),
       m_hIcon(::LoadIconA(win::ResourceModule(), MAKEINTRESOURCEA(IDI_VEXELPANEL))),
       m_pageAbout(MakePageContext()),
