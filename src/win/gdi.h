@@ -30,7 +30,8 @@ class GdiObject {
   Handle m_handle;
 };
 
-// The device context of a window's client area (GetDC / ReleaseDC).
+// The device context of a window's client area, or of the screen for no
+// window (GetDC / ReleaseDC).
 class ClientDC {
  public:
   explicit ClientDC(HWND hwnd) : m_hwnd(hwnd), m_hdc(::GetDC(hwnd)) {}
