@@ -131,8 +131,8 @@ bool CMyPropertySheet::RememberOrRecallBoard() {
 bool CMyPropertySheet::RecallBoard() {
   PerMakerValues remembered{m_state.m_strCardName, m_state.m_strRegistryPath};
   if (const auto keyPath = OwnPerMakerKeyPath()) ReadPerMakerKey(*m_seams.registry, *keyPath, remembered);
-  m_state.m_strCardName = remembered.CardName;
-  m_state.m_strRegistryPath = remembered.RegistryPath;
+  m_state.m_strCardName = remembered.cardName;
+  m_state.m_strRegistryPath = remembered.registryPath;
   return !m_state.m_strCardName.empty() && !m_state.m_strRegistryPath.empty();
 }
 

@@ -11,12 +11,12 @@ namespace vexel {
 
 struct AppSettings {
   // The application's name; constant text of the preset table.
-  const char* Name = "";
-  int32_t UseFastClear = 0;
-  int32_t SupportSoftimage = 0;
-  int32_t NumberOfDmaSubBuffers = 0;
-  int32_t DisableMipMaps = 0;
-  int32_t SupportSoftimage351 = 0;
+  const char* name = "";
+  int32_t useFastClear = 0;
+  int32_t supportSoftimage = 0;
+  int32_t numberOfDmaSubBuffers = 0;
+  int32_t disableMipMaps = 0;
+  int32_t supportSoftimage351 = 0;
 };
 
 // A double word that holds one option of a preset.
@@ -28,11 +28,11 @@ struct AppSettingsValue {
 // The options in the order the driver's tools read and write them, after the
 // application's name; reading, matching and storing a preset all go by it.
 inline constexpr std::array<AppSettingsValue, 5> kAppSettingsValues = {{
-    {names::NumberOfDmaSubBuffers, &AppSettings::NumberOfDmaSubBuffers},
-    {names::UseFastClear, &AppSettings::UseFastClear},
-    {names::SupportSoftimage, &AppSettings::SupportSoftimage},
-    {names::DisableMipMaps, &AppSettings::DisableMipMaps},
-    {names::SupportSoftimage351, &AppSettings::SupportSoftimage351},
+    {names::kNumberOfDmaSubBuffers, &AppSettings::numberOfDmaSubBuffers},
+    {names::kUseFastClear, &AppSettings::useFastClear},
+    {names::kSupportSoftimage, &AppSettings::supportSoftimage},
+    {names::kDisableMipMaps, &AppSettings::disableMipMaps},
+    {names::kSupportSoftimage351, &AppSettings::supportSoftimage351},
 }};
 
 }  // namespace vexel

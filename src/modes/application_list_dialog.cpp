@@ -28,7 +28,7 @@ void CApplicationListDialog::DoDataExchange(win::CDataExchange* pDX) {
 BOOL CApplicationListDialog::OnInitDialog() {
   CDialog::OnInitDialog();
   m_rows = ApplicationPresets[ApplicationPresetVariant(m_dwMemorySize, m_dwLocalBufferWidth)];
-  for (const ApplicationPreset& row : m_rows) m_list.AddString(row.Settings.Name);
+  for (const ApplicationPreset& row : m_rows) m_list.AddString(row.settings.name);
   const SettingsKey key(m_registry, m_strSettingsKey);
   if (const auto matched = MatchStoredPreset(m_rows, ReadStoredPreset(key))) {
     m_list.SetCurSel(static_cast<int>(*matched));
@@ -43,12 +43,12 @@ void CApplicationListDialog::OnOK() {
     EndDialog(IDCANCEL);
     return;
   }
-  if (static_cast<size_t>(selected) == ApplicationPresetSeparator) return;
+  if (static_cast<size_t>(selected) == kApplicationPresetSeparator) return;
   const std::string text = m_list.GetText(selected);
   for (const ApplicationPreset& row : m_rows) {
-    if (text != row.Settings.Name) continue;
-    m_ChosenMode = row.Mode;
-    m_ChosenSettings = row.Settings;
+    if (text != row.settings.name) continue;
+    m_ChosenMode = row.mode;
+    m_ChosenSettings = row.settings;
     EndDialog(IDOK);
     return;
   }

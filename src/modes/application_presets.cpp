@@ -16,7 +16,7 @@ struct RowOptions {
   int32_t softimage351;
 };
 
-constexpr std::array<RowOptions, ApplicationPresetRows> kRowOptions{{
+constexpr std::array<RowOptions, kApplicationPresetRows> kRowOptions{{
     {"3D Studio MAX", 1, 2, 1, 0},
     {"AutoCAD", 1, 5, 0, 0},
     {"AVS", 1, 5, 0, 0},
@@ -31,38 +31,38 @@ constexpr std::array<RowOptions, ApplicationPresetRows> kRowOptions{{
     {"Minimal Configuration", 0, 5, 1, 0},
 }};
 
-constexpr DisplayMode P8x1280{8, 1280, 1024, 0};
-constexpr DisplayMode H15x1024{15, 1024, 768, 0};
-constexpr DisplayMode H15x1280{15, 1280, 1024, 0};
-constexpr DisplayMode T32x1024{32, 1024, 768, 0};
-constexpr DisplayMode P8x1024At60{8, 1024, 768, 60};
-constexpr DisplayMode H15x1024At60{15, 1024, 768, 60};
-constexpr DisplayMode H15x1280At60{15, 1280, 1024, 60};
+constexpr DisplayMode kP8x1280{8, 1280, 1024, 0};
+constexpr DisplayMode kH15x1024{15, 1024, 768, 0};
+constexpr DisplayMode kH15x1280{15, 1280, 1024, 0};
+constexpr DisplayMode kT32x1024{32, 1024, 768, 0};
+constexpr DisplayMode kP8x1024At60{8, 1024, 768, 60};
+constexpr DisplayMode kH15x1024At60{15, 1024, 768, 60};
+constexpr DisplayMode kH15x1280At60{15, 1280, 1024, 60};
 
 // Rows by variant: none, 8 MB, 32-bit local buffer, both.
-constexpr std::array<std::array<DisplayMode, 4>, ApplicationPresetRows> kRowModes{{
-    {H15x1024, H15x1280, H15x1024, H15x1280},
-    {P8x1280, H15x1280, P8x1280, H15x1280},
-    {H15x1024, H15x1280, H15x1280, H15x1280},
-    {H15x1024, H15x1280, H15x1024, H15x1280},
-    {H15x1024, T32x1024, H15x1024, T32x1024},
-    {H15x1024, H15x1280, H15x1024, H15x1280},
-    {P8x1280, H15x1280, P8x1280, H15x1280},
-    {H15x1024, H15x1280, H15x1024, H15x1280},
-    {H15x1024, H15x1280, H15x1024, H15x1280},
-    {H15x1024, H15x1024, H15x1024, H15x1280},
-    {P8x1024At60, H15x1280At60, H15x1024At60, H15x1280At60},
-    {P8x1024At60, P8x1024At60, P8x1024At60, P8x1024At60},
+constexpr std::array<std::array<DisplayMode, 4>, kApplicationPresetRows> kRowModes{{
+    {kH15x1024, kH15x1280, kH15x1024, kH15x1280},
+    {kP8x1280, kH15x1280, kP8x1280, kH15x1280},
+    {kH15x1024, kH15x1280, kH15x1280, kH15x1280},
+    {kH15x1024, kH15x1280, kH15x1024, kH15x1280},
+    {kH15x1024, kT32x1024, kH15x1024, kT32x1024},
+    {kH15x1024, kH15x1280, kH15x1024, kH15x1280},
+    {kP8x1280, kH15x1280, kP8x1280, kH15x1280},
+    {kH15x1024, kH15x1280, kH15x1024, kH15x1280},
+    {kH15x1024, kH15x1280, kH15x1024, kH15x1280},
+    {kH15x1024, kH15x1024, kH15x1024, kH15x1280},
+    {kP8x1024At60, kH15x1280At60, kH15x1024At60, kH15x1280At60},
+    {kP8x1024At60, kP8x1024At60, kP8x1024At60, kP8x1024At60},
 }};
 
 constexpr ApplicationPresetTable Variant(std::size_t variant) {
   ApplicationPresetTable rows{};
   const bool localBuffer32 = (variant & 2) != 0;
-  for (std::size_t row = 0; row < ApplicationPresetRows; ++row) {
+  for (std::size_t row = 0; row < kApplicationPresetRows; ++row) {
     const RowOptions& o = kRowOptions[row];
-    rows[row].Settings = {o.name,        localBuffer32 ? o.fastClearOn32Bit : 0, 0, o.dmaSubBuffers, o.disableMipMaps,
+    rows[row].settings = {o.name,        localBuffer32 ? o.fastClearOn32Bit : 0, 0, o.dmaSubBuffers, o.disableMipMaps,
                           o.softimage351};
-    rows[row].Mode = kRowModes[row][variant];
+    rows[row].mode = kRowModes[row][variant];
   }
   return rows;
 }
@@ -93,7 +93,7 @@ std::size_t ApplicationPresetVariant(uint32_t memorySize, uint32_t localBufferWi
 StoredPreset ReadStoredPreset(const SettingsKey& key) {
   StoredPreset stored;
   std::string name;
-  if (key.ReadText(names::ApplicationName, name)) stored.Name = name;
+  if (key.ReadText(names::kApplicationName, name)) stored.name = name;
   for (std::size_t i = 0; i < kAppSettingsValues.size(); ++i) {
     uint32_t value = 0;
     if (key.ReadDword(kAppSettingsValues[i].name, value)) stored.options[i] = value;
@@ -102,18 +102,18 @@ StoredPreset ReadStoredPreset(const SettingsKey& key) {
 }
 
 std::optional<std::size_t> MatchStoredPreset(const ApplicationPresetTable& rows, const StoredPreset& stored) {
-  if (!stored.Name) return std::nullopt;
-  const std::string storedName = AsciiLowerCased(*stored.Name);
+  if (!stored.name) return std::nullopt;
+  const std::string storedName = AsciiLowerCased(*stored.name);
   for (std::size_t row = 0; row < rows.size(); ++row) {
-    const AppSettings& settings = rows[row].Settings;
-    if (storedName != AsciiLowerCased(settings.Name)) continue;
+    const AppSettings& settings = rows[row].settings;
+    if (storedName != AsciiLowerCased(settings.name)) continue;
     return OptionsEqual(stored, settings) ? std::optional<std::size_t>(row) : std::nullopt;
   }
   return std::nullopt;
 }
 
 void StoreAppSettings(SettingsKey& key, const AppSettings& settings, WriteFailures& failures) {
-  key.WriteTextWithoutNul(names::ApplicationName, settings.Name, failures);
+  key.WriteTextWithoutNul(names::kApplicationName, settings.name, failures);
   for (const AppSettingsValue& value : kAppSettingsValues) {
     key.WriteDword(value.name, static_cast<uint32_t>(settings.*value.field), failures);
   }

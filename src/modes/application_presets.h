@@ -18,14 +18,14 @@ namespace vexel {
 // One row: the application's name and options, then the mode it asks for.
 // A refresh of 0 keeps the refresh currently selected on the Settings page.
 struct ApplicationPreset {
-  AppSettings Settings;
-  DisplayMode Mode;
+  AppSettings settings;
+  DisplayMode mode;
 };
 
-inline constexpr std::size_t ApplicationPresetRows = 12;
+inline constexpr std::size_t kApplicationPresetRows = 12;
 // The empty line between the named applications and the general choices.
-inline constexpr std::size_t ApplicationPresetSeparator = 9;
-using ApplicationPresetTable = std::array<ApplicationPreset, ApplicationPresetRows>;
+inline constexpr std::size_t kApplicationPresetSeparator = 9;
+using ApplicationPresetTable = std::array<ApplicationPreset, kApplicationPresetRows>;
 
 // Indexed by ApplicationPresetVariant.
 extern const std::array<ApplicationPresetTable, 4> ApplicationPresets;
@@ -37,7 +37,7 @@ std::size_t ApplicationPresetVariant(uint32_t memorySize, uint32_t localBufferWi
 // What the settings key holds of a stored preset; a value that could not be
 // read is absent.
 struct StoredPreset {
-  std::optional<std::string> Name;
+  std::optional<std::string> name;
   // In the order of kAppSettingsValues.
   std::array<std::optional<uint32_t>, kAppSettingsValues.size()> options;
 };

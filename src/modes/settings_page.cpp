@@ -50,16 +50,16 @@ void StretchOver(HWND target, HBITMAP bitmap) {
 // no search of the list again.
 class ChoiceFiller {
  public:
-  explicit ChoiceFiller(const win::CComboBox& combo) : m_combo(combo) {}
+  explicit ChoiceFiller(const win::CComboBox& combo) : combo_(combo) {}
   void Offer(const std::string& text, bool current) {
-    if (!m_seen.insert(text).second || m_combo.FindString(-1, text) != CB_ERR) return;
-    m_combo.AddString(text);
-    if (current) m_combo.SelectString(-1, text);
+    if (!seen_.insert(text).second || combo_.FindString(-1, text) != CB_ERR) return;
+    combo_.AddString(text);
+    if (current) combo_.SelectString(-1, text);
   }
 
  private:
-  const win::CComboBox& m_combo;
-  std::set<std::string> m_seen;
+  const win::CComboBox& combo_;
+  std::set<std::string> seen_;
 };
 
 }  // namespace

@@ -22,8 +22,8 @@ constexpr UINT kHexFieldIds[CMyPropertyPage5::kHexFieldCount] = {
 // The clock the stored PLL values give; the driver's default when any is missing.
 int32_t ReadMemoryClock(const SettingsKey& key) {
   MemoryClockPll stored;
-  if (!key.ReadDword(names::MClkN, stored.n) || !key.ReadDword(names::MClkM, stored.m) ||
-      !key.ReadDword(names::MClkP, stored.p)) {
+  if (!key.ReadDword(names::kMClkN, stored.n) || !key.ReadDword(names::kMClkM, stored.m) ||
+      !key.ReadDword(names::kMClkP, stored.p)) {
     return kDefaultMemoryClock;
   }
   return MemoryClockFromPll(stored);
@@ -106,13 +106,13 @@ void CMyPropertyPage5::StoreMemoryClock(SettingsKey& key) {
   WriteFailures& failures = m_context.failures;
   if (m_nMemoryClock == kDefaultMemoryClock) {
     // Without PLL values the driver runs the memory at its default clock.
-    for (const char* name : {names::MClkN, names::MClkM, names::MClkP}) key.Delete(name, failures);
+    for (const char* name : {names::kMClkN, names::kMClkM, names::kMClkP}) key.Delete(name, failures);
     return;
   }
   const MemoryClockPll pll = PllForMemoryClock(m_nMemoryClock);
-  key.WriteDword(names::MClkN, pll.n, failures);
-  key.WriteDword(names::MClkM, pll.m, failures);
-  key.WriteDword(names::MClkP, pll.p, failures);
+  key.WriteDword(names::kMClkN, pll.n, failures);
+  key.WriteDword(names::kMClkM, pll.m, failures);
+  key.WriteDword(names::kMClkP, pll.p, failures);
 }
 
 void CMyPropertyPage5::StoreOrDelete(SettingsKey& key, UINT nameId, uint32_t value, uint32_t neutral) {

@@ -17,10 +17,10 @@ struct ModeValueName {
 };
 
 inline constexpr std::array<ModeValueName, 4> kDefaultSettingsValues = {{
-    {names::DefaultXResolution, &DisplayMode::PelsWidth},
-    {names::DefaultYResolution, &DisplayMode::PelsHeight},
-    {names::DefaultBitsPerPel, &DisplayMode::BitsPerPel},
-    {names::DefaultVRefresh, &DisplayMode::DisplayFrequency},
+    {names::kDefaultXResolution, &DisplayMode::PelsWidth},
+    {names::kDefaultYResolution, &DisplayMode::PelsHeight},
+    {names::kDefaultBitsPerPel, &DisplayMode::BitsPerPel},
+    {names::kDefaultVRefresh, &DisplayMode::DisplayFrequency},
 }};
 
 // Reads each value from `first`, and only where that fails from `second`

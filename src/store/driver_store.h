@@ -47,8 +47,8 @@ CurrentModeReading ReadCurrentMode(Registry& registry, Display& display, std::st
 
 // The two values the panel remembers under its per-maker key.
 struct PerMakerValues {
-  std::string CardName;
-  std::string RegistryPath;
+  std::string cardName;
+  std::string registryPath;
 };
 
 // Creates the key and stores both values as REG_SZ with their NUL. Returns

@@ -24,13 +24,13 @@ class CPropertyPage : public CDialog {
   // items it selects) do not mark the page modified through their notifications.
   class ProgramUpdate {
    public:
-    explicit ProgramUpdate(const CPropertyPage& page) : m_page(page) { ++m_page.m_nProgramUpdates; }
-    ~ProgramUpdate() { --m_page.m_nProgramUpdates; }
+    explicit ProgramUpdate(const CPropertyPage& page) : page_(page) { ++page_.m_nProgramUpdates; }
+    ~ProgramUpdate() { --page_.m_nProgramUpdates; }
     ProgramUpdate(const ProgramUpdate&) = delete;
     ProgramUpdate& operator=(const ProgramUpdate&) = delete;
 
    private:
-    const CPropertyPage& m_page;
+    const CPropertyPage& page_;
   };
 
   // Presses one of the sheet's buttons (PSBTN_*), posted so that the sheet

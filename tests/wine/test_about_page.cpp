@@ -103,7 +103,8 @@ TEST_F(AboutPage, DoesNothingUntilFirstShownThenShowsTheProgramAndTheBoard) {
     ASSERT_NE(hwnd, nullptr);
     driver.OnUi([&] {
       createdEarly = SheetPages(sheet).about.GetSafeHwnd() != nullptr;
-      infoBeforeShown = SheetPages(sheet).about.m_strInfo + SheetPages(sheet).about.m_strVersion + SheetPages(sheet).about.m_strExport;
+      infoBeforeShown = SheetPages(sheet).about.m_strInfo + SheetPages(sheet).about.m_strVersion +
+                        SheetPages(sheet).about.m_strExport;
       sheet.SetActivePage(&SheetPages(sheet).about);
     });
     HWND page = nullptr;
@@ -136,13 +137,13 @@ TEST_F(AboutPage, DoesNothingUntilFirstShownThenShowsTheProgramAndTheBoard) {
 TEST_F(AboutPage, ShowsTheFirstDisplayDriverAndTheFallbacksAndMarksNothingModified) {
   Win32Registry machine(root.Path() + "\\Machine", root.Path() + "\\User");
   RegKey deviceMap, service, device;
-  ASSERT_EQ(machine.CreateKey(Hive::LocalMachine, names::DeviceMapKey, deviceMap), kOk);
-  WriteText(deviceMap, names::DeviceVideo0, "\\Registry\\Machine\\System\\CurrentControlSet\\Services\\Own\\Device0");
+  ASSERT_EQ(machine.CreateKey(Hive::LocalMachine, names::kDeviceMapKey, deviceMap), kOk);
+  WriteText(deviceMap, names::kDeviceVideo0, "\\Registry\\Machine\\System\\CurrentControlSet\\Services\\Own\\Device0");
   ASSERT_EQ(machine.CreateKey(Hive::LocalMachine, "System\\CurrentControlSet\\Services\\Own", service), kOk);
-  WriteText(service, names::ImagePath, "System32\\drivers\\own.sys");
+  WriteText(service, names::kImagePath, "System32\\drivers\\own.sys");
   ASSERT_EQ(machine.CreateKey(Hive::LocalMachine, "System\\CurrentControlSet\\Services\\Own\\Device0", device), kOk);
   const std::string_view drivers("owngl\0vga\0fallback\0\0", 21);
-  WriteBytes(device, names::InstalledDisplayDrivers, kRegMultiSz,
+  WriteBytes(device, names::kInstalledDisplayDrivers, kRegMultiSz,
              {reinterpret_cast<const std::uint8_t*>(drivers.data()), drivers.size()});
 
   CMyPropertySheet sheet(PanelCommandLine("-n"), Board("kite,noanswer,nopublish"));
@@ -190,7 +191,8 @@ TEST_F(AboutPage, AQuietRunClosesTheSheetByItselfOnceTheInformationIsGathered) {
   returned = true;
   ui.Join();
   EXPECT_TRUE(closedByItself);
-  EXPECT_NE(SheetPages(sheet).about.m_strInfo.find("\nVexelHawk\n"), std::string::npos) << SheetPages(sheet).about.m_strInfo;
+  EXPECT_NE(SheetPages(sheet).about.m_strInfo.find("\nVexelHawk\n"), std::string::npos)
+      << SheetPages(sheet).about.m_strInfo;
   EXPECT_EQ(SheetPages(sheet).about.m_strRelease, "Rel-4.1.10");
   EXPECT_EQ(sheet.ExitStatus(), kExitOk);
 }

@@ -254,15 +254,15 @@ class ModeApply : public SimulatedBoardTest {
   std::vector<Stored> ModeValuesIn(const std::string& key) const {
     std::vector<Stored> values;
     for (const char* name :
-         {names::DefaultXResolution, names::DefaultYResolution, names::DefaultBitsPerPel, names::DefaultVRefresh}) {
+         {names::kDefaultXResolution, names::kDefaultYResolution, names::kDefaultBitsPerPel, names::kDefaultVRefresh}) {
       values.push_back(Value(key, name));
     }
     return values;
   }
   std::vector<Stored> PresetValuesIn(const std::string& key) const {
     std::vector<Stored> values;
-    for (const char* name : {names::ApplicationName, names::NumberOfDmaSubBuffers, names::UseFastClear,
-                             names::SupportSoftimage, names::DisableMipMaps, names::SupportSoftimage351}) {
+    for (const char* name : {names::kApplicationName, names::kNumberOfDmaSubBuffers, names::kUseFastClear,
+                             names::kSupportSoftimage, names::kDisableMipMaps, names::kSupportSoftimage351}) {
       values.push_back(Value(key, name));
     }
     return values;
@@ -285,8 +285,8 @@ const std::vector<Stored> kProEngineerValues = {
 TEST_F(ModeApply, AnUnchangedModeWritesNothingSwitchesNothingAndAsksNothing) {
   Run("", {kStartup, std::nullopt}, PSBTN_APPLYNOW, {0});
   EXPECT_EQ(ModeValuesIn(kDeviceKey), ModeValues(kStartup));
-  EXPECT_EQ(Value(ProfileKeyPath(kDeviceKey), names::DefaultXResolution).second, "<no key>");
-  EXPECT_EQ(Value(kDeviceKey, names::ApplicationName).second, "<no value>");
+  EXPECT_EQ(Value(ProfileKeyPath(kDeviceKey), names::kDefaultXResolution).second, "<no key>");
+  EXPECT_EQ(Value(kDeviceKey, names::kApplicationName).second, "<no value>");
   EXPECT_EQ(display->Calls, std::vector<std::string>{});
 }
 
@@ -321,7 +321,7 @@ TEST_F(ModeApply, APresetIsStoredExactlyOnEveryApplyAndDontRestartKeepsIt) {
     afterEach.push_back(PresetValuesIn(kDeviceKey));
     RegKey key;
     ASSERT_EQ(seams.registry->OpenKey(Hive::LocalMachine, kDeviceKey, key), kOk);
-    key.DeleteValue(names::ApplicationName);
+    key.DeleteValue(names::kApplicationName);
   };
   Run("", {kStartup, kProEngineer}, PSBTN_APPLYNOW, {IDC_RESTART_LATER, IDC_RESTART_LATER}, 0, removeName);
   EXPECT_EQ(afterEach, std::vector<std::vector<Stored>>(2, kProEngineerValues)) << "23 bytes, no NUL";
@@ -348,8 +348,8 @@ TEST_F(ModeApply, APresetWhoseModeTheDriverSetsAsksNothing) {
 TEST_F(ModeApply, AModeListedTwiceIsSetFromItsFirstListing) {
   RegKey key;
   ASSERT_EQ(seams.registry->OpenKey(Hive::LocalMachine, kDeviceKey, key), kOk);
-  WriteDword(key, names::DefaultXResolution, 800);
-  WriteDword(key, names::DefaultYResolution, 600);
+  WriteDword(key, names::kDefaultXResolution, 800);
+  WriteDword(key, names::kDefaultYResolution, 600);
   std::vector<std::uint32_t> listings;
   DisplayMode listed;
   for (std::uint32_t number = 0; display->EnumMode(number, listed); ++number) {
@@ -391,7 +391,7 @@ TEST_F(ModeApply, KeysThatDoNotOpenStoreNothingAskNothingAndAreToldOnce) {
   ASSERT_EQ(told.size(), 1u);
   const std::string key = "The key HKEY_LOCAL_MACHINE\\System\\Missing\\Key could not be opened";
   EXPECT_NE(told[0].find(key), told[0].rfind(key)) << "once for the mode, once for the preset:\n" << told[0];
-  EXPECT_EQ(Value("System\\Missing\\Key", names::DefaultXResolution).second, "<no key>");
+  EXPECT_EQ(Value("System\\Missing\\Key", names::kDefaultXResolution).second, "<no key>");
   EXPECT_EQ(display->Calls, std::vector<std::string>{});
 }
 
@@ -402,7 +402,7 @@ TEST_F(ModeApply, EveryWriteThatFailsIsToldInOneMessageAndTheApplyCompletes) {
   const std::vector<std::string> told = Run("-p Refusing\\Key", {kChosen, kProEngineer}, PSBTN_APPLYNOW, {0}, 1);
   ASSERT_EQ(told.size(), 1u);
   for (const char* name :
-       {names::DefaultXResolution, names::DefaultVRefresh, names::ApplicationName, names::SupportSoftimage351}) {
+       {names::kDefaultXResolution, names::kDefaultVRefresh, names::kApplicationName, names::kSupportSoftimage351}) {
     EXPECT_NE(told[0].find(std::string("\"") + name + "\" in HKEY_LOCAL_MACHINE\\Refusing\\Key"), std::string::npos)
         << told[0];
   }

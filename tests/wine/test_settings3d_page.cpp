@@ -289,15 +289,15 @@ TEST_F(Settings3dPage, ShowsTheBoardsMemoryOrNothingForAnotherVendor) {
       {"hawk,4mb,lb24", std::nullopt, "4 MB\n\n4 MB\n\n24 Bit"},
       {"kite,8mb,lb24", std::nullopt, "8 MB\n\n8 MB\n\n24 Bit"},
       {"kite,4mb,lb32", std::nullopt, "4 MB\n\n4 MB\n\n32 Bit"},
-      {"hawk,8mb,lb24", std::make_pair(DriverInfoReply::LocalBufferSizeOffset, 1u << 20), "8 MB\n\n2 MB\n\n24 Bit"},
-      {"hawk,8mb,lb32", std::make_pair(DriverInfoReply::LocalBufferSizeOffset, (3u << 20) + 5),
+      {"hawk,8mb,lb24", std::make_pair(DriverInfoReply::kLocalBufferSizeOffset, 1u << 20), "8 MB\n\n2 MB\n\n24 Bit"},
+      {"hawk,8mb,lb32", std::make_pair(DriverInfoReply::kLocalBufferSizeOffset, (3u << 20) + 5),
        "8 MB\n\n3 MB\n\n32 Bit"},
-      {"hawk,8mb,lb32", std::make_pair(DriverInfoReply::VendorIdOffset, 0x104Cu), ""},
+      {"hawk,8mb,lb32", std::make_pair(DriverInfoReply::kVendorIdOffset, 0x104Cu), ""},
   };
   for (const MemoryCase& c : cases) {
     SCOPED_TRACE(c.words);
     CMyPropertySheet sheet(PanelCommandLine("-n"), Board(c.words));
-    if (c.patch) WriteLittleEndian32(sheet.State().m_DriverInfo.Bytes, c.patch->first, c.patch->second);
+    if (c.patch) WriteLittleEndian32(sheet.State().m_DriverInfo.bytes, c.patch->first, c.patch->second);
     Look look;
     RunOnPage(
         sheet, [&](UiDriver& driver, HWND hwnd, HWND page) { look = LookNow(driver, hwnd, page); }, PSBTN_CANCEL);

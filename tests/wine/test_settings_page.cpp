@@ -267,7 +267,7 @@ TEST_F(SettingsPage, TheCardQuestionDecidesWhetherTheAdapterTypeChanges) {
 
 TEST_F(SettingsPage, ApplicationsAreOfferedOnlyForTheSupportedVendor) {
   CMyPropertySheet sheet(PanelCommandLine("-n"), Board("hawk"));
-  sheet.State().m_DriverInfo.Bytes[DriverInfoReply::VendorIdOffset] = 0x4C;  // 0x3D4C
+  sheet.State().m_DriverInfo.bytes[DriverInfoReply::kVendorIdOffset] = 0x4C;  // 0x3D4C
   View v;
   Run(sheet, [&](const UiDriver& ui, CMyPropertySheet&, HWND page) { ui.OnUi([&] { v = Look(page); }); });
   EXPECT_FALSE(v.applications);
@@ -401,7 +401,7 @@ TEST_F(SettingsPage, TheApplicationListKeepsTheSeparatorAndHandsBackTheChosenRow
       HWND list = ::GetDlgItem(dialog, IDC_APPLICATION_LIST_ROWS);
       lines = ListItems(list);
       selectedAtFirst = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
-      ::SendMessageA(list, LB_SETCURSEL, ApplicationPresetSeparator, 0);
+      ::SendMessageA(list, LB_SETCURSEL, kApplicationPresetSeparator, 0);
       ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
       Notify(dialog, IDC_APPLICATION_LIST_ROWS, LBN_DBLCLK);
       openAfterSeparator = ::IsWindowVisible(dialog) != FALSE;
@@ -421,8 +421,8 @@ TEST_F(SettingsPage, TheApplicationListKeepsTheSeparatorAndHandsBackTheChosenRow
   EXPECT_TRUE(openAfterSeparator);
   EXPECT_EQ(SheetPages(sheet).settings.CurrentMode(), (DisplayMode{15, 1280, 1024, 60})) << "refresh 0 keeps 60";
   EXPECT_TRUE(SheetPages(sheet).settings.m_bAppSettingsPending);
-  EXPECT_STREQ(SheetPages(sheet).settings.m_AppSettings.Name, "AutoCAD");
-  EXPECT_EQ(SheetPages(sheet).settings.m_AppSettings.NumberOfDmaSubBuffers, 5);
+  EXPECT_STREQ(SheetPages(sheet).settings.m_AppSettings.name, "AutoCAD");
+  EXPECT_EQ(SheetPages(sheet).settings.m_AppSettings.numberOfDmaSubBuffers, 5);
 }
 
 // 8 MB, 32-bit local buffer: the fourth variant, stored as the driver keeps it.
@@ -430,7 +430,7 @@ TEST_F(SettingsPage, TheStoredApplicationIsPreselectedAndADoubleClickTakesARow) 
   CMyPropertySheet sheet(PanelCommandLine("-n"), Board("hawk,8mb,lb32"));
   WriteFailures failures;
   SettingsKey key(*sheet.GetSeams().registry, sheet.State().m_strRegistryPath);
-  StoreAppSettings(key, ApplicationPresets[3][4].Settings, failures);
+  StoreAppSettings(key, ApplicationPresets[3][4].settings, failures);
   ASSERT_TRUE(failures.Empty());
   int preselected = -1;
   Run(sheet, [&](const UiDriver& ui, CMyPropertySheet&, HWND page) {
@@ -446,7 +446,7 @@ TEST_F(SettingsPage, TheStoredApplicationIsPreselectedAndADoubleClickTakesARow) 
   });
   EXPECT_EQ(preselected, 4) << "Microsoft Softimage 3D";
   EXPECT_EQ(SheetPages(sheet).settings.CurrentMode(), (DisplayMode{8, 1024, 768, 60}));
-  EXPECT_STREQ(SheetPages(sheet).settings.m_AppSettings.Name, "Minimal Configuration");
+  EXPECT_STREQ(SheetPages(sheet).settings.m_AppSettings.name, "Minimal Configuration");
 }
 
 // The strips are loaded once each: repaints and depth changes add no GDI
