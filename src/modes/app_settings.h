@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "store/field_values.h"
 #include "store/value_names.h"
 
 namespace vexel {
@@ -19,15 +20,9 @@ struct AppSettings {
   int32_t supportSoftimage351 = 0;
 };
 
-// A double word that holds one option of a preset.
-struct AppSettingsValue {
-  const char* name;
-  std::int32_t AppSettings::*field;
-};
-
 // The options in the order the driver's tools read and write them, after the
 // application's name; reading, matching and storing a preset all go by it.
-inline constexpr std::array<AppSettingsValue, 5> kAppSettingsValues = {{
+inline constexpr std::array<FieldValue<AppSettings>, 5> kAppSettingsValues = {{
     {names::kNumberOfDmaSubBuffers, &AppSettings::numberOfDmaSubBuffers},
     {names::kUseFastClear, &AppSettings::useFastClear},
     {names::kSupportSoftimage, &AppSettings::supportSoftimage},

@@ -114,9 +114,7 @@ std::optional<std::size_t> MatchStoredPreset(const ApplicationPresetTable& rows,
 
 void StoreAppSettings(SettingsKey& key, const AppSettings& settings, WriteFailures& failures) {
   key.WriteTextWithoutNul(names::kApplicationName, settings.name, failures);
-  for (const AppSettingsValue& value : kAppSettingsValues) {
-    key.WriteDword(value.name, static_cast<uint32_t>(settings.*value.field), failures);
-  }
+  WriteFieldValues(key, kAppSettingsValues, settings, failures);
 }
 
 }  // namespace vexel

@@ -37,9 +37,7 @@ bool StoreDefaultMode(Registry& registry, std::string_view settingsKeyPath, cons
     failures.KeyNotOpened(settingsKeyPath, key.OpenStatus());
     return false;
   }
-  for (const ModeValueName& value : kDefaultSettingsValues) {
-    key.WriteDword(value.name, static_cast<std::uint32_t>(mode.*value.field), failures);
-  }
+  WriteFieldValues(key, kDefaultSettingsValues, mode, failures);
   return true;
 }
 
