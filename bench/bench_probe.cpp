@@ -11,9 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "info/gl_api.h"
-#include "info/ogl_info.h"
-#include "info/opengl_probe.h"
+#include "info/probe/gl_api.h"
+#include "info/probe/ogl_info.h"
 #include "platform/win32_registry.h"
 
 namespace {

@@ -108,13 +108,13 @@ Figures MeasureOnce(const Row& row) {
   config.registryRoot = kRoot;
   vexel::CMyPropertySheet sheet({"bench -n", "BENCH -N"}, vexel::MakeSimulatedSeams(config));
   if (!row.modes.empty()) sheet.State().ModeCatalogue = row.modes;
-  sheet.SetActivePage(&sheet.m_page3D);
+  sheet.SetActivePage(sheet.GetPage(2));  // 3D Settings
   Figures figures;
   std::thread script([&] {
     HWND hwnd = WaitForVisible("VexelPanel");
     figures.about = ClickTab(hwnd, 0);
     figures.settings = ClickTab(hwnd, 1);
-    figures.modeList = OpenModeList(sheet.m_pageSettings.GetSafeHwnd());
+    figures.modeList = OpenModeList(sheet.GetPage(1)->GetSafeHwnd());
     // A display change refills from the board, which does not serve an injected list.
     if (row.modes.empty()) figures.displayChange = ChangeDisplay(hwnd, *sheet.GetSeams().display);
     ::PostMessageA(hwnd, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);

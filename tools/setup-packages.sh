@@ -2,10 +2,11 @@
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
 # clang builds the portable code a second time and the fuzz targets, whose
-# libFuzzer and sanitizer runtimes come with libclang-rt-14-dev.
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev googletest
+# libFuzzer and sanitizer runtimes come with libclang-rt-14-dev; clang-tidy
+# checks the naming rule (tools/check-names).
+packages=(cmake ninja-build g++ clang clang-tidy libclang-rt-14-dev libgtest-dev googletest
           g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          wine wine64 xvfb xauth x11-utils imagemagick procps locales nsis)
+          wine wine64 xvfb xauth x11-utils imagemagick procps locales nsis python3)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

@@ -2,9 +2,7 @@
 
 #include <optional>
 
-#include "info/gl_api.h"
-#include "info/ogl_info.h"
-#include "info/opengl_probe.h"
+#include "info/probe/opengl_probe.h"
 #include "modes/mode_catalogue.h"
 #include "resource.h"
 #include "store/driver_store.h"
@@ -20,18 +18,7 @@ constexpr const char* kOpenGLNotProbed = "Not Retrieved: -nogl specified";
 // The property sheet's Apply button.
 constexpr UINT kApplyNowId = 0x3021;
 
-// The pages in tab order, and when each is put into the sheet.
 enum class Shown { Always, WhenIdentified, OnGesture };
-struct PageSlot {
-  win::CPropertyPage& (*page)(CMyPropertySheet&);
-  Shown shown;
-};
-constexpr PageSlot kPageTable[] = {
-    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_pageAbout; }, Shown::Always},
-    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_pageSettings; }, Shown::WhenIdentified},
-    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_page3D; }, Shown::WhenIdentified},
-    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_pageAdvanced; }, Shown::OnGesture},
-};
 
 CommandLineText ProcessCommandLine() {
   CommandLineText text;
@@ -41,44 +28,61 @@ CommandLineText ProcessCommandLine() {
   return text;
 }
 
+// The program's name, which captions the sheet and, from now on, the
+// framework's message boxes.
+std::string ProgramCaption() {
+  std::string caption = win::LoadResourceString(IDS_APP_CAPTION);
+  win::SetMessageBoxCaption(caption);
+  return caption;
+}
+
 bool KeyHeld(int key) { return (::GetKeyState(key) & 0xFFFE) != 0; }
 
 std::string SystemReason(long status) { return win::SystemErrorText(static_cast<DWORD>(status)); }
 
 }  // namespace
 
-const win::MsgEntry<CMyPropertySheet> CMyPropertySheet::kMessageMap[] = {
-    win::OnMessage(WM_ACTIVATE, &CMyPropertySheet::OnActivate),
-    win::OnMessage(WM_MOUSEACTIVATE, &CMyPropertySheet::OnMouseActivate),
-    win::OnMessage(WM_DISPLAYCHANGE, &CMyPropertySheet::OnDisplayChange),
-    win::OnMessage(PSM_PRESSBUTTON, &CMyPropertySheet::OnApplyButton),
-    win::OnCommandMessage(BN_CLICKED, IDOK, &CMyPropertySheet::OnApplyButton),
-    win::OnCommandMessage(BN_CLICKED, kApplyNowId, &CMyPropertySheet::OnApplyButton),
+// A page that hears of display changes names itself as their listener too.
+struct CMyPropertySheet::PageSlot {
+  win::CPropertyPage& (*page)(CMyPropertySheet&);
+  Shown shown;
+  DisplayChangeListener* (*listener)(CMyPropertySheet&);
+};
+
+const CMyPropertySheet::PageSlot CMyPropertySheet::kPageTable[] = {
+    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_pageAbout; }, Shown::Always, nullptr},
+    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_pageSettings; }, Shown::WhenIdentified,
+     [](CMyPropertySheet& s) -> DisplayChangeListener* { return &s.m_pageSettings; }},
+    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_page3D; }, Shown::WhenIdentified, nullptr},
+    {[](CMyPropertySheet& s) -> win::CPropertyPage& { return s.m_pageAdvanced; }, Shown::OnGesture, nullptr},
 };
 
 CMyPropertySheet::CMyPropertySheet(Seams seams, HWND parent)
     : CMyPropertySheet(ProcessCommandLine(), std::move(seams), parent) {}
 
 CMyPropertySheet::CMyPropertySheet(const CommandLineText& commandLine, Seams seams, HWND parent)
-    : CPropertySheet(win::LoadResourceString(IDS_APP_CAPTION), parent, 0),
+    : CPropertySheet(ProgramCaption(), parent, 0),
       m_seams(std::move(seams)),
       m_hIcon(::LoadIconA(win::ResourceModule(), MAKEINTRESOURCEA(IDI_VEXELPANEL))),
       m_pageAbout(MakePageContext()),
       m_pageSettings(MakePageContext()),
       m_page3D(MakePageContext()),
       m_pageAdvanced(MakePageContext()) {
+  static const win::MsgEntry<CMyPropertySheet> kMessageMap[] = {
+      win::OnMessage(WM_ACTIVATE, &CMyPropertySheet::OnActivate),
+      win::OnMessage(WM_MOUSEACTIVATE, &CMyPropertySheet::OnMouseActivate),
+      win::OnMessage(WM_DISPLAYCHANGE, &CMyPropertySheet::OnDisplayChange),
+      win::OnMessage(PSM_PRESSBUTTON, &CMyPropertySheet::OnApplyButton),
+      win::OnCommandMessage(BN_CLICKED, IDOK, &CMyPropertySheet::OnApplyButton),
+      win::OnCommandMessage(BN_CLICKED, kApplyNowId, &CMyPropertySheet::OnApplyButton),
+  };
+  SetMessageMap(kMessageMap);
   m_state.m_strOpenGL = kOpenGLNotProbed;
   Start(commandLine);
 }
 
 PageContext CMyPropertySheet::MakePageContext() {
-  return {m_state, m_seams, [this](const std::string& cardName) { return ReadCurrentMode(cardName); }, m_writeFailures};
-}
-
-// Like the driver's own tools, the sheet reads the current mode on behalf of
-// the About page, which it marks modified when it takes the running mode.
-DisplayMode CMyPropertySheet::ReadCurrentMode(const std::string& cardName) {
-  return vexel::ReadCurrentMode(*m_seams.registry, *m_seams.display, cardName, [this] { m_pageAbout.SetModified(); });
+  return {m_state, m_seams, m_writeFailures, [this] { m_pageAbout.SetModified(); }};
 }
 
 void CMyPropertySheet::Start(const CommandLineText& commandLine) {
@@ -91,41 +95,48 @@ void CMyPropertySheet::Start(const CommandLineText& commandLine) {
   if (m_bProbeOpenGL) ProbeOpenGL();
   if (switches.cardName) m_state.m_strCardName = *switches.cardName;
   FillModeCatalogue(m_state.m_strCardName);
-  m_pageSettings.m_CurrentMode = ReadCurrentMode(m_state.m_strCardName);
+  // The About page has no window yet, so a running mode taken here marks nothing.
+  m_pageSettings.SetCurrentMode(ReadCurrentMode(*m_seams.registry, *m_seams.display, m_state.m_strCardName).mode);
   m_state.m_strExportFile = switches.exportFile.value_or(std::string());
   if (switches.registryPath) {
     m_state.m_strRegistryPath = *switches.registryPath;
   } else if (m_state.m_bDriverAnswered) {
     m_state.m_strRegistryPath = m_state.m_strDeviceKey;
   }
-  ChoosePages();
+  const bool identified = RememberOrRecallBoard();
+  ChoosePages(identified && !m_state.m_bQuiet);
   if (m_state.m_bQuiet) SetActivePage(&m_pageAbout);
 }
 
 void CMyPropertySheet::ProbeOpenGL() {
-  auto probe = std::make_shared<COglInfo>(m_seams.registry, std::make_shared<WglApi>());
-  if (auto text = RunOpenGlProbe(std::move(probe))) m_state.m_strOpenGL = *text;
+  if (auto text = ProbeOpenGlImplementation(m_seams.registry)) m_state.m_strOpenGL = *text;
 }
 
 void CMyPropertySheet::FillModeCatalogue(const std::string& cardName) {
   vexel::FillModeCatalogue(m_state.ModeCatalogue, cardName, *m_seams.display);
 }
 
-void CMyPropertySheet::ChoosePages() {
-  bool identified = true;
+// A board name from the command line is remembered under the per-maker key;
+// without one, and without a driver that answers, an earlier run's name and
+// settings key are recalled from it. True when the board is identified by
+// the name, the driver or what was recalled.
+bool CMyPropertySheet::RememberOrRecallBoard() {
   if (!m_state.m_strCardName.empty()) {
     StorePerMakerKey();
-  } else if (!m_state.m_bDriverAnswered) {
-    PerMakerValues remembered{m_state.m_strCardName, m_state.m_strRegistryPath};
-    if (const auto keyPath = OwnPerMakerKeyPath()) ReadPerMakerKey(*m_seams.registry, *keyPath, remembered);
-    m_state.m_strCardName = remembered.CardName;
-    m_state.m_strRegistryPath = remembered.RegistryPath;
-    identified = !m_state.m_strCardName.empty() && !m_state.m_strRegistryPath.empty();
+    return true;
   }
-  AddPagesShown(identified && !m_state.m_bQuiet);
+  return m_state.m_bDriverAnswered || RecallBoard();
 }
 
-void CMyPropertySheet::AddPagesShown(bool identified) {
+bool CMyPropertySheet::RecallBoard() {
+  PerMakerValues remembered{m_state.m_strCardName, m_state.m_strRegistryPath};
+  if (const auto keyPath = OwnPerMakerKeyPath()) ReadPerMakerKey(*m_seams.registry, *keyPath, remembered);
+  m_state.m_strCardName = remembered.cardName;
+  m_state.m_strRegistryPath = remembered.registryPath;
+  return !m_state.m_strCardName.empty() && !m_state.m_strRegistryPath.empty();
+}
+
+void CMyPropertySheet::ChoosePages(bool identified) {
   for (const PageSlot& slot : kPageTable) {
     if (slot.shown == Shown::Always || (slot.shown == Shown::WhenIdentified && identified)) {
       AddPage(&slot.page(*this));
@@ -163,10 +174,6 @@ void CMyPropertySheet::ReportWriteFailures() {
   win::ShowMessageBox(m_hWnd, WriteFailuresText(m_writeFailures.Take(), &SystemReason), MB_OK | MB_ICONWARNING);
 }
 
-bool CMyPropertySheet::OnWndMsg(const win::Msg& msg, LRESULT& result) {
-  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CPropertySheet::OnWndMsg(msg, result);
-}
-
 LRESULT CMyPropertySheet::OnActivate(const win::Msg& msg) {
   const LRESULT result = Default(msg);
   SetIcons();
@@ -193,10 +200,12 @@ LRESULT CMyPropertySheet::OnDisplayChange(const win::Msg& msg) {
   SendMessageToDescendants(msg.message, msg.wParam, msg.lParam);
   FillModeCatalogue(m_state.m_strCardName);
   for (const PageSlot& slot : kPageTable) {
+    if (!slot.listener) continue;
+    DisplayChangeListener& listener = *slot.listener(*this);
     win::CPropertyPage& page = slot.page(*this);
-    if (page.TakeDisplayChange() && HasPage(&page)) {
+    if (listener.TakeDisplayChange() && HasPage(&page)) {
       SetActivePage(&page);
-      page.ShowDisplayChange();
+      listener.ShowDisplayChange();
     }
   }
   return result;

@@ -7,18 +7,20 @@
 #include <string>
 
 #include "app/command_line.h"
-#include "core/sheet_state.h"
 #include "info/about_page.h"
 #include "modes/settings_page.h"
 #include "options/advanced_page.h"
 #include "options/settings3d_page.h"
 #include "platform/seams.h"
-#include "store/page_context.h"
+#include "sheet/page_context.h"
 #include "store/write_failures.h"
 #include "win/message_map.h"
 #include "win/property_sheet.h"
 
 namespace vexel {
+namespace test {
+struct SheetPages;
+}
 
 class CMyPropertySheet : public win::CPropertySheet {
  public:
@@ -36,12 +38,20 @@ class CMyPropertySheet : public win::CPropertySheet {
   const SheetState& State() const { return m_state; }
   const Seams& GetSeams() const { return m_seams; }
 
+ protected:
+  // The icons from the first moment the sheet is shown.
+  void OnSheetInitialized() override { SetIcons(); }
+
  private:
+  // Tests work the pages directly (tests/wine/support/sheet_pages.h).
+  friend struct test::SheetPages;
+  // The pages in tab order, and when each is put into the sheet.
+  struct PageSlot;
+  static const PageSlot kPageTable[];
+
   Seams m_seams;
   SheetState m_state;
   WriteFailures m_writeFailures;
-
- public:
   HICON m_hIcon = nullptr;
   bool m_bProbeOpenGL = true;
   CMyPropertyPage1 m_pageAbout;
@@ -50,24 +60,19 @@ class CMyPropertySheet : public win::CPropertySheet {
   CMyPropertyPage5 m_pageAdvanced;
   bool m_bAdvancedAdded = false;
 
- protected:
-  bool OnWndMsg(const win::Msg& msg, LRESULT& result) override;
-  // The icons from the first moment the sheet is shown.
-  void OnSheetInitialized() override { SetIcons(); }
-
- private:
   PageContext MakePageContext();
-  DisplayMode ReadCurrentMode(const std::string& cardName);
   void Start(const CommandLineText& commandLine);
   void ProbeOpenGL();
-  void ChoosePages();
-  void AddPagesShown(bool identified);
+  bool RememberOrRecallBoard();
+  bool RecallBoard();
+  // Adds the pages the user sees at first; those that need an identified
+  // board only when `identified`.
+  void ChoosePages(bool identified);
   void StorePerMakerKey();
   void ReportStoreFailure(const std::string& what, long status);
   void ReportWriteFailures();
   void SetIcons();
 
-  static const win::MsgEntry<CMyPropertySheet> kMessageMap[];
   LRESULT OnActivate(const win::Msg& msg);
   LRESULT OnMouseActivate(const win::Msg& msg);
   LRESULT OnDisplayChange(const win::Msg& msg);

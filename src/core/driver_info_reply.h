@@ -7,19 +7,19 @@
 namespace vexel {
 
 // PCI vendor identifier of the rendering chip on a supported board.
-inline constexpr uint32_t SupportedVendorId = 0x3D3D;
+inline constexpr uint32_t kSupportedVendorId = 0x3D3D;
 
 // The driver's 280-byte information reply, kept whole; the panel reads four
 // little-endian 32-bit fields and passes the rest through untouched.
 struct DriverInfoReply {
-  static constexpr size_t Size = 280;
+  static constexpr size_t kSize = 280;
   // Where the four fields the panel reads stand in the reply.
-  static constexpr size_t VendorIdOffset = 8;
-  static constexpr size_t BoardModelOffset = 20;
-  static constexpr size_t LocalBufferSizeOffset = 28;
-  static constexpr size_t LocalBufferWidthOffset = 32;
+  static constexpr size_t kVendorIdOffset = 8;
+  static constexpr size_t kBoardModelOffset = 20;
+  static constexpr size_t kLocalBufferSizeOffset = 28;
+  static constexpr size_t kLocalBufferWidthOffset = 32;
 
-  std::array<uint8_t, Size> Bytes{};
+  std::array<uint8_t, kSize> bytes{};
 
   uint32_t VendorId() const;
   // Non-zero for the VexelHawk board, zero for the VexelKite board.

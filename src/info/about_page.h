@@ -5,7 +5,7 @@
 #pragma once
 #include <string>
 
-#include "store/page_context.h"
+#include "sheet/page_context.h"
 #include "win/animate_ctrl.h"
 #include "win/property_page.h"
 

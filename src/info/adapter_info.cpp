@@ -37,17 +37,17 @@ std::string OneLine(std::string text) {
 }  // namespace
 
 std::string InformationText(const AdapterInfo& info) {
-  const DisplayMode& mode = info.DefaultMode;
+  const DisplayMode& mode = info.defaultMode;
   const std::string pieces[] = {
-      OneLine(info.MiniportFile + " - " + info.MiniportVersion),
-      OneLine(info.DisplayDriverFile + " - " + info.DisplayDriverVersion),
+      OneLine(info.miniportFile + " - " + info.miniportVersion),
+      OneLine(info.displayDriverFile + " - " + info.displayDriverVersion),
       // Resolution, pixel depth and refresh rate: three lines in one piece.
       Printf("%dx%d\n%d\n%d", mode.PelsWidth, mode.PelsHeight, mode.BitsPerPel, mode.DisplayFrequency),
-      OneLine(info.Adapter),
-      Printf("%dMB", static_cast<int>(info.MemorySize >> 20)),
-      OneLine(info.OpenGL),
-      OneLine(info.Chip),
-      OneLine(info.Dac),
+      OneLine(info.adapter),
+      Printf("%dMB", static_cast<int>(info.memorySize >> 20)),
+      OneLine(info.openGL),
+      OneLine(info.chip),
+      OneLine(info.dac),
   };
   std::string text = pieces[0];
   for (const std::string& piece : std::span(pieces).subspan(1)) text += "\n" + piece;
@@ -55,17 +55,17 @@ std::string InformationText(const AdapterInfo& info) {
 }
 
 std::string ExportText(const AdapterInfo& info) {
-  const DisplayMode& mode = info.DefaultMode;
+  const DisplayMode& mode = info.defaultMode;
   const std::pair<const char*, std::string> lines[] = {
       {"Mode", Printf("%dx%dx%dat%dHz", mode.PelsWidth, mode.PelsHeight, mode.BitsPerPel, mode.DisplayFrequency)},
-      {"Miniport", info.MiniportVersion},
-      {"Display", info.DisplayDriverVersion},
-      {"OpenGL", info.OpenGL},
-      {"Adapter", info.Adapter},
-      {"Chip", info.Chip},
-      {"DAC", info.Dac},
-      {"FBMem", Hex(info.MemorySize)},
-      {"LBMem", Hex(info.LocalBufferSize)},
+      {"Miniport", info.miniportVersion},
+      {"Display", info.displayDriverVersion},
+      {"OpenGL", info.openGL},
+      {"Adapter", info.adapter},
+      {"Chip", info.chip},
+      {"DAC", info.dac},
+      {"FBMem", Hex(info.memorySize)},
+      {"LBMem", Hex(info.localBufferSize)},
   };
   std::string text;
   for (const auto& [name, value] : lines) text += std::string("Set VexelPanel_") + name + "=" + OneLine(value) + "\n";

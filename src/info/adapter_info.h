@@ -13,17 +13,17 @@ namespace vexel {
 inline constexpr char kNotAvailable[] = "Not Available";
 
 struct AdapterInfo {
-  std::string MiniportFile;
-  std::string DisplayDriverFile;
-  std::string DisplayDriverVersion;
-  std::string Adapter = kNotAvailable;
-  std::string Chip = kNotAvailable;
-  std::string Dac = kNotAvailable;
-  std::string MiniportVersion;
-  DisplayMode DefaultMode;            // the driver's start-up mode
-  std::uint32_t MemorySize = 0;       // bytes of video (frame buffer) memory
-  std::uint32_t LocalBufferSize = 0;  // bytes of the chip's local buffer
-  std::string OpenGL;
+  std::string miniportFile;
+  std::string displayDriverFile;
+  std::string displayDriverVersion;
+  std::string adapter = kNotAvailable;
+  std::string chip = kNotAvailable;
+  std::string dac = kNotAvailable;
+  std::string miniportVersion;
+  DisplayMode defaultMode;            // the driver's start-up mode
+  std::uint32_t memorySize = 0;       // bytes of video (frame buffer) memory
+  std::uint32_t localBufferSize = 0;  // bytes of the chip's local buffer
+  std::string openGL;
 };
 
 // The ten lines beside the About page's labels, "\n" between them and none

@@ -40,22 +40,22 @@ void ReadDriverText(const RegKey& key, std::string_view name, NarrowConverter to
 void ReadMiniportFile(Registry& registry, std::string_view serviceKeyPath, AdapterInfo& info) {
   const RegKey serviceKey = OpenMachineKey(registry, serviceKeyPath);
   std::string imagePath;
-  if (ReadOrMissing(ReadText, serviceKey, names::ImagePath, imagePath)) info.MiniportFile = MiniportFileOf(imagePath);
+  if (ReadOrMissing(ReadText, serviceKey, names::kImagePath, imagePath)) info.miniportFile = MiniportFileOf(imagePath);
 }
 
 // Of the multi-string only the first name counts: the text ends at its NUL.
 void ReadDisplayDriverFile(const RegKey& deviceKey, AdapterInfo& info) {
   std::string driverName;
-  if (ReadOrMissing(ReadText, deviceKey, names::InstalledDisplayDrivers, driverName)) {
-    info.DisplayDriverFile = DisplayDriverFileOf(driverName);
+  if (ReadOrMissing(ReadText, deviceKey, names::kInstalledDisplayDrivers, driverName)) {
+    info.displayDriverFile = DisplayDriverFileOf(driverName);
   }
 }
 
 void QueryDisplayDriverVersion(Display& display, NarrowConverter toNarrow, AdapterInfo& info) {
-  if (!display.QueryEscapeSupport(DriverVersionEscape)) return;
+  if (!display.QueryEscapeSupport(kDriverVersionEscape)) return;
   std::array<std::uint8_t, kVersionReplyBytes> reply{};
-  if (display.Escape(DriverVersionEscape, EscapeInput(DriverVersionEscape), reply) != 0) {
-    info.DisplayDriverVersion = toNarrow(Utf16Units(reply, kVersionReplyUnits));
+  if (display.Escape(kDriverVersionEscape, EscapeInput(kDriverVersionEscape), reply) != 0) {
+    info.displayDriverVersion = toNarrow(Utf16Units(reply, kVersionReplyUnits));
   }
 }
 
@@ -64,18 +64,18 @@ void QueryDisplayDriverVersion(Display& display, NarrowConverter toNarrow, Adapt
 AdapterInfo GatherAdapterInfo(Registry& registry, Display& display, std::string_view deviceKeyPath,
                               std::string openGLText, NarrowConverter toNarrow) {
   AdapterInfo info;
-  info.OpenGL = std::move(openGLText);
+  info.openGL = std::move(openGLText);
   ReadMiniportFile(registry, ServiceKeyPath(deviceKeyPath), info);
   const RegKey deviceKey = OpenMachineKey(registry, deviceKeyPath);
   ReadDisplayDriverFile(deviceKey, info);
   QueryDisplayDriverVersion(display, toNarrow, info);
-  ReadDriverText(deviceKey, names::AdapterString, toNarrow, info.Adapter);
-  ReadDriverText(deviceKey, names::ChipType, toNarrow, info.Chip);
-  ReadDriverText(deviceKey, names::DacType, toNarrow, info.Dac);
-  ReadDriverText(deviceKey, names::DriverVersion, toNarrow, info.MiniportVersion);
-  ReadDefaultSettings(deviceKey, OpenMachineKey(registry, ProfileKeyPath(deviceKeyPath)), info.DefaultMode);
-  ReadDword(deviceKey, names::MemorySize, info.MemorySize);
-  ReadDword(deviceKey, names::LocalbufferLengthBytes, info.LocalBufferSize);
+  ReadDriverText(deviceKey, names::kAdapterString, toNarrow, info.adapter);
+  ReadDriverText(deviceKey, names::kChipType, toNarrow, info.chip);
+  ReadDriverText(deviceKey, names::kDacType, toNarrow, info.dac);
+  ReadDriverText(deviceKey, names::kDriverVersion, toNarrow, info.miniportVersion);
+  ReadDefaultSettings(deviceKey, OpenMachineKey(registry, ProfileKeyPath(deviceKeyPath)), info.defaultMode);
+  ReadDword(deviceKey, names::kMemorySize, info.memorySize);
+  ReadDword(deviceKey, names::kLocalbufferLengthBytes, info.localBufferSize);
   return info;
 }
 

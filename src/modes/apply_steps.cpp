@@ -1,6 +1,6 @@
 #include "modes/apply_steps.h"
 
-#include "options/application_presets.h"
+#include "modes/application_presets.h"
 #include "store/default_settings.h"
 #include "store/key_paths.h"
 #include "store/settings_key.h"
@@ -37,9 +37,7 @@ bool StoreDefaultMode(Registry& registry, std::string_view settingsKeyPath, cons
     failures.KeyNotOpened(settingsKeyPath, key.OpenStatus());
     return false;
   }
-  for (const ModeValueName& value : kDefaultSettingsValues) {
-    key.WriteDword(value.name, static_cast<std::uint32_t>(mode.*value.field), failures);
-  }
+  WriteFieldValues(key, kDefaultSettingsValues, mode, failures);
   return true;
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <string_view>
 
-#include "core/app_settings.h"
+#include "modes/app_settings.h"
 #include "core/display_mode.h"
 #include "platform/display.h"
 #include "platform/registry.h"

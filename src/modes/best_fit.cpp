@@ -14,7 +14,7 @@ struct FitRule {
   ModeField rank;
 };
 
-constexpr DisplayMode FallbackMode{15, 1024, 768, 60};
+constexpr DisplayMode kFallbackMode{15, 1024, 768, 60};
 
 DisplayMode BestFit(const ModeCatalogue& catalogue, const DisplayMode& current, const FitRule& rule) {
   DisplayMode best = current;
@@ -42,7 +42,7 @@ bool CheckCurrentMode(const ModeCatalogue& catalogue, DisplayMode& current) {
            mode.PelsWidth == current.PelsWidth;
   });
   if (!listed) {
-    current = FallbackMode;
+    current = kFallbackMode;
   }
   return listed;
 }

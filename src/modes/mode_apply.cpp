@@ -10,7 +10,9 @@ BOOL ApplyDisplayMode(const PageContext& context, const ModeApplyRequest& reques
                       const std::function<BOOL()>& completeApply) {
   const SheetState& state = context.state;
   Registry& registry = *context.seams.registry;
-  const DisplayMode stored = context.readCurrentMode(state.m_strCardName);
+  const CurrentModeReading current = context.ReadCurrentMode();
+  if (current.running) context.markAboutModified();
+  const DisplayMode& stored = current.mode;
   // Nothing that was not stored can need a restart.
   bool restartNeeded = DefaultModeNeedsStoring(stored, request.mode, state.m_strCardName) &&
                        StoreDefaultMode(registry, state.m_strRegistryPath, request.mode, context.failures);

@@ -7,9 +7,9 @@
 
 #include <functional>
 
-#include "core/app_settings.h"
+#include "modes/app_settings.h"
 #include "core/display_mode.h"
-#include "store/page_context.h"
+#include "sheet/page_context.h"
 
 namespace vexel {
 

@@ -10,7 +10,7 @@ namespace {
 // EnumDisplaySettingsA reads 0xFFFFFFFE and 0xFFFFFFFF as "registry" and
 // "current" settings rather than mode numbers, so numbering stops before them
 // even for a driver that never says "no more".
-constexpr uint32_t EndOfModeNumbers = 0xFFFFFFFEu;
+constexpr uint32_t kEndOfModeNumbers = 0xFFFFFFFEu;
 
 void CopyTable(ModeCatalogue& catalogue, std::span<const DisplayMode> table) {
   for (const DisplayMode& mode : table) {
@@ -23,7 +23,7 @@ void CopyTable(ModeCatalogue& catalogue, std::span<const DisplayMode> table) {
 
 void CopyDriverModes(ModeCatalogue& catalogue, ModeSource& driverModes) {
   DisplayMode mode;
-  for (uint32_t number = 0; number < EndOfModeNumbers && driverModes.EnumMode(number, mode); ++number) {
+  for (uint32_t number = 0; number < kEndOfModeNumbers && driverModes.EnumMode(number, mode); ++number) {
     catalogue.push_back(mode);
   }
 }
@@ -32,9 +32,9 @@ void CopyDriverModes(ModeCatalogue& catalogue, ModeSource& driverModes) {
 
 void FillModeCatalogue(ModeCatalogue& catalogue, std::string_view cardName, ModeSource& driverModes) {
   catalogue.clear();
-  if (cardName.find(VexelHawkName) != std::string_view::npos) {
+  if (cardName.find(kVexelHawkName) != std::string_view::npos) {
     CopyTable(catalogue, VexelHawkModes);
-  } else if (cardName.find(VexelKiteName) != std::string_view::npos) {
+  } else if (cardName.find(kVexelKiteName) != std::string_view::npos) {
     CopyTable(catalogue, VexelKiteModes);
   } else {
     CopyDriverModes(catalogue, driverModes);

@@ -13,11 +13,12 @@
 
 namespace vexel {
 
-const win::MsgEntry<CModeListDialog> CModeListDialog::kMessageMap[] = {
-    win::OnCommand(LBN_DBLCLK, IDC_MODE_LIST_MODES, &CModeListDialog::OnOK),
-};
-
-CModeListDialog::CModeListDialog(const ModeCatalogue& catalogue) : CDialog(IDD_MODE_LIST), m_catalogue(catalogue) {}
+CModeListDialog::CModeListDialog(const ModeCatalogue& catalogue) : CDialog(IDD_MODE_LIST), m_catalogue(catalogue) {
+  static const win::MsgEntry<CModeListDialog> kMessageMap[] = {
+      win::OnCommand(LBN_DBLCLK, IDC_MODE_LIST_MODES, &CModeListDialog::OnOK),
+  };
+  SetMessageMap(kMessageMap);
+}
 
 void CModeListDialog::DoDataExchange(win::CDataExchange* pDX) { win::DDX_Control(pDX, IDC_MODE_LIST_MODES, m_list); }
 
@@ -59,10 +60,6 @@ void CModeListDialog::OnOK() {
   const auto chosen = selected == LB_ERR ? std::nullopt : FindModeByText(m_catalogue, m_list.GetText(selected));
   if (chosen) m_ChosenMode = *chosen;
   EndDialog(chosen ? IDOK : IDCANCEL);
-}
-
-bool CModeListDialog::OnWndMsg(const win::Msg& msg, LRESULT& result) {
-  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CDialog::OnWndMsg(msg, result);
 }
 
 }  // namespace vexel

@@ -20,10 +20,8 @@ class CModeListDialog : public win::CDialog {
   void DoDataExchange(win::CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   void OnOK() override;
-  bool OnWndMsg(const win::Msg& msg, LRESULT& result) override;
 
  private:
-  static const win::MsgEntry<CModeListDialog> kMessageMap[];
   void FillList() const;
 
   const ModeCatalogue& m_catalogue;

@@ -8,8 +8,8 @@
 namespace vexel {
 
 // Board-model words that select a built-in table; matched case-sensitively.
-inline constexpr std::string_view VexelHawkName = "VEXELHAWK";
-inline constexpr std::string_view VexelKiteName = "VEXELKITE";
+inline constexpr std::string_view kVexelHawkName = "VEXELHAWK";
+inline constexpr std::string_view kVexelKiteName = "VEXELKITE";
 
 // Built-in mode tables in the order the panel offers them. Each ends with an
 // all-zero entry that marks its end and is not a mode.

@@ -3,13 +3,13 @@
 namespace vexel {
 namespace {
 
-constexpr int32_t TrueColorBits = 32;
-constexpr int32_t CountableBits = 64;
+constexpr int32_t kTrueColorBits = 32;
+constexpr int32_t kCountableBits = 64;
 
 bool IsHardwareDefault(int32_t frequency) { return frequency == 0 || frequency == 1; }
 
 std::string ColorCount(int32_t bitsPerPel) {
-  if (bitsPerPel < 0 || bitsPerPel >= CountableBits) {
+  if (bitsPerPel < 0 || bitsPerPel >= kCountableBits) {
     return "2^" + std::to_string(bitsPerPel);
   }
   return std::to_string(uint64_t{1} << bitsPerPel);
@@ -22,7 +22,7 @@ std::string RefreshText(int32_t frequency) {
 }
 
 std::string ColorText(int32_t bitsPerPel) {
-  return bitsPerPel == TrueColorBits ? "True Color" : ColorCount(bitsPerPel) + " Colors";
+  return bitsPerPel == kTrueColorBits ? "True Color" : ColorCount(bitsPerPel) + " Colors";
 }
 
 std::string DesktopAreaText(const DisplayMode& mode) {
@@ -37,6 +37,6 @@ std::string RefreshKey(int32_t frequency) {
   return IsHardwareDefault(frequency) ? "Hardware" : std::to_string(frequency);
 }
 
-std::string ColorKey(int32_t bitsPerPel) { return bitsPerPel == TrueColorBits ? "True" : ColorCount(bitsPerPel); }
+std::string ColorKey(int32_t bitsPerPel) { return bitsPerPel == kTrueColorBits ? "True" : ColorCount(bitsPerPel); }
 
 }  // namespace vexel

@@ -15,7 +15,7 @@
 #include "modes/mode_list_dialog.h"
 #include "modes/mode_texts.h"
 #include "modes/settings_rules.h"
-#include "options/application_list_dialog.h"
+#include "modes/application_list_dialog.h"
 #include "resource.h"
 #include "win/data_exchange.h"
 #include "win/module.h"
@@ -50,34 +50,37 @@ void StretchOver(HWND target, HBITMAP bitmap) {
 // no search of the list again.
 class ChoiceFiller {
  public:
-  explicit ChoiceFiller(const win::CComboBox& combo) : m_combo(combo) {}
+  explicit ChoiceFiller(const win::CComboBox& combo) : combo_(combo) {}
   void Offer(const std::string& text, bool current) {
-    if (!m_seen.insert(text).second || m_combo.FindString(-1, text) != CB_ERR) return;
-    m_combo.AddString(text);
-    if (current) m_combo.SelectString(-1, text);
+    if (!seen_.insert(text).second || combo_.FindString(-1, text) != CB_ERR) return;
+    combo_.AddString(text);
+    if (current) combo_.SelectString(-1, text);
   }
 
  private:
-  const win::CComboBox& m_combo;
-  std::set<std::string> m_seen;
+  const win::CComboBox& combo_;
+  std::set<std::string> seen_;
 };
 
 }  // namespace
 
-const win::MsgEntry<CMyPropertyPage2> CMyPropertyPage2::kMessageMap[] = {
-    win::OnCommand(BN_CLICKED, IDC_SETTINGS_LIST_MODES, &CMyPropertyPage2::OnListAllModes),
-    win::OnCommand(BN_CLICKED, IDC_SETTINGS_LIST_APPLICATIONS, &CMyPropertyPage2::OnListApplications),
-    win::OnCommand(CBN_SELCHANGE, IDC_SETTINGS_COLOR, &CMyPropertyPage2::OnColorChanged),
-    win::OnCommand(CBN_SELCHANGE, IDC_SETTINGS_REFRESH, &CMyPropertyPage2::OnRefreshChanged),
-    win::OnCommand(CBN_SELCHANGE, IDC_SETTINGS_ADAPTER_TYPE, &CMyPropertyPage2::OnAdapterTypeChanged),
-    win::OnMessage(WM_HSCROLL, &CMyPropertyPage2::OnHScroll),
-    win::OnMessage(WM_PAINT, &CMyPropertyPage2::OnPaint),
-};
-
-CMyPropertyPage2::CMyPropertyPage2(PageContext context) : CPropertyPage(IDD_SETTINGS), m_context(std::move(context)) {}
+CMyPropertyPage2::CMyPropertyPage2(PageContext context) : CPropertyPage(IDD_SETTINGS), m_context(std::move(context)) {
+  static const win::MsgEntry<CMyPropertyPage2> kMessageMap[] = {
+      win::OnCommand(BN_CLICKED, IDC_SETTINGS_LIST_MODES, &CMyPropertyPage2::OnListAllModes),
+      win::OnCommand(BN_CLICKED, IDC_SETTINGS_LIST_APPLICATIONS, &CMyPropertyPage2::OnListApplications),
+      win::OnCommand(CBN_SELCHANGE, IDC_SETTINGS_COLOR, &CMyPropertyPage2::OnColorChanged),
+      win::OnCommand(CBN_SELCHANGE, IDC_SETTINGS_REFRESH, &CMyPropertyPage2::OnRefreshChanged),
+      win::OnCommand(CBN_SELCHANGE, IDC_SETTINGS_ADAPTER_TYPE, &CMyPropertyPage2::OnAdapterTypeChanged),
+      win::OnMessage(WM_HSCROLL, &CMyPropertyPage2::OnHScroll),
+      win::OnMessage(WM_PAINT, &CMyPropertyPage2::OnPaint),
+  };
+  SetMessageMap(kMessageMap);
+}
 
 bool CMyPropertyPage2::TakeDisplayChange() {
-  m_CurrentMode = m_context.readCurrentMode(m_context.state.m_strCardName);
+  const CurrentModeReading current = m_context.ReadCurrentMode();
+  if (current.running) m_context.markAboutModified();
+  m_CurrentMode = current.mode;
   return true;
 }
 
@@ -260,10 +263,6 @@ void CMyPropertyPage2::OnListApplications() {
   ShowCurrentMode();
   m_AppSettings = list.m_ChosenSettings;
   m_bAppSettingsPending = true;
-}
-
-bool CMyPropertyPage2::OnWndMsg(const win::Msg& msg, LRESULT& result) {
-  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CPropertyPage::OnWndMsg(msg, result);
 }
 
 }  // namespace vexel

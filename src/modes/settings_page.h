@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/app_settings.h"
+#include "modes/app_settings.h"
 #include "core/display_mode.h"
-#include "store/page_context.h"
+#include "sheet/display_change_listener.h"
+#include "sheet/page_context.h"
 #include "win/animate_ctrl.h"
 #include "win/combo_box.h"
 #include "win/gdi.h"
@@ -18,13 +19,18 @@
 
 namespace vexel {
 
-class CMyPropertyPage2 : public win::CPropertyPage {
+class CMyPropertyPage2 : public win::CPropertyPage, public DisplayChangeListener {
  public:
   explicit CMyPropertyPage2(PageContext context);
 
   // After a display change: reads the current mode again and shows it.
   bool TakeDisplayChange() override;
   void ShowDisplayChange() override { ShowCurrentMode(); }
+
+  // The mode every control shows; the apply step stores and sets it.
+  const DisplayMode& CurrentMode() const { return m_CurrentMode; }
+  // Takes a mode as the current one without showing it (ShowCurrentMode does).
+  void SetCurrentMode(const DisplayMode& mode) { m_CurrentMode = mode; }
 
   // Refills the colour and refresh choices and the desktop areas from the
   // catalogue and shows the current desktop area; marks nothing modified.
@@ -35,8 +41,6 @@ class CMyPropertyPage2 : public win::CPropertyPage {
   // Shows the sample strip for the current depth.
   void DrawColorSample();
 
-  // The mode every control shows; the apply step stores and sets it.
-  DisplayMode m_CurrentMode{};
   // An application preset's options, taken over from the application list;
   // meaningful only while m_bAppSettingsPending is set, and stored on apply.
   AppSettings m_AppSettings;
@@ -47,10 +51,8 @@ class CMyPropertyPage2 : public win::CPropertyPage {
   void DoDataExchange(win::CDataExchange* pDX) override;
   BOOL OnApply() override;
   BOOL OnInitDialog() override;
-  bool OnWndMsg(const win::Msg& msg, LRESULT& result) override;
 
  private:
-  static const win::MsgEntry<CMyPropertyPage2> kMessageMap[];
   void OnListAllModes();
   void OnListApplications();
   void OnColorChanged();
@@ -66,6 +68,7 @@ class CMyPropertyPage2 : public win::CPropertyPage {
   HBITMAP SampleBitmap(UINT id);
 
   PageContext m_context;
+  DisplayMode m_CurrentMode{};
 
   win::CStatic m_colorSample;
   win::CStatic m_desktopAreaText;

@@ -40,11 +40,11 @@ std::optional<int> DesktopAreaScrollPosition(int code, int position, int count, 
 std::optional<std::string> AdapterTypePrefix(const std::string& cardName, bool driverAnswered, uint32_t boardModel) {
   if (!cardName.empty()) return cardName;
   if (!driverAnswered) return std::nullopt;
-  return std::string(boardModel != 0 ? VexelHawkName : VexelKiteName);
+  return std::string(boardModel != 0 ? kVexelHawkName : kVexelKiteName);
 }
 
 bool ApplicationListAvailable(const std::string& cardName, uint32_t vendorId) {
-  return cardName.empty() && vendorId == SupportedVendorId;
+  return cardName.empty() && vendorId == kSupportedVendorId;
 }
 
 std::optional<DisplayMode> FindModeByText(const ModeCatalogue& catalogue, std::string_view text) {

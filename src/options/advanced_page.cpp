@@ -14,7 +14,7 @@ namespace {
 
 // The hexadecimal fields in the order their values are read and stored; each
 // control's id is also the id of its value's name.
-constexpr int kHexFieldIds[CMyPropertyPage5::kHexFieldCount] = {
+constexpr UINT kHexFieldIds[CMyPropertyPage5::kHexFieldCount] = {
     IDC_ADVANCED_REGION0,    IDC_ADVANCED_REGION1,    IDC_ADVANCED_REGION2,     IDC_ADVANCED_ROM_BASE,
     IDC_ADVANCED_LB_MEM_CTL, IDC_ADVANCED_FB_MEM_CTL, IDC_ADVANCED_FB_MODE_SEL,
 };
@@ -22,8 +22,8 @@ constexpr int kHexFieldIds[CMyPropertyPage5::kHexFieldCount] = {
 // The clock the stored PLL values give; the driver's default when any is missing.
 int32_t ReadMemoryClock(const SettingsKey& key) {
   MemoryClockPll stored;
-  if (!key.ReadDword(names::MClkN, stored.n) || !key.ReadDword(names::MClkM, stored.m) ||
-      !key.ReadDword(names::MClkP, stored.p)) {
+  if (!key.ReadDword(names::kMClkN, stored.n) || !key.ReadDword(names::kMClkM, stored.m) ||
+      !key.ReadDword(names::kMClkP, stored.p)) {
     return kDefaultMemoryClock;
   }
   return MemoryClockFromPll(stored);
@@ -31,27 +31,22 @@ int32_t ReadMemoryClock(const SettingsKey& key) {
 
 }  // namespace
 
-const win::MsgEntry<CMyPropertyPage5> CMyPropertyPage5::kMessageMap[] = {
-    win::OnCommand(BN_CLICKED, IDC_ADVANCED_USE_BIOS, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_CHANGE, IDC_ADVANCED_LATENCY, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_CHANGE, IDC_ADVANCED_MCLK, &CMyPropertyPage5::OnChanged),
-    // The hexadecimal fields keep their change notification to themselves.
-    win::OnCommand(EN_UPDATE, IDC_ADVANCED_REGION0, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_UPDATE, IDC_ADVANCED_REGION1, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_UPDATE, IDC_ADVANCED_REGION2, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_UPDATE, IDC_ADVANCED_ROM_BASE, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_UPDATE, IDC_ADVANCED_LB_MEM_CTL, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_UPDATE, IDC_ADVANCED_FB_MEM_CTL, &CMyPropertyPage5::OnChanged),
-    win::OnCommand(EN_UPDATE, IDC_ADVANCED_FB_MODE_SEL, &CMyPropertyPage5::OnChanged),
-};
-
-CMyPropertyPage5::CMyPropertyPage5(PageContext context) : CPropertyPage(IDD_ADVANCED), m_context(std::move(context)) {}
+CMyPropertyPage5::CMyPropertyPage5(PageContext context) : CPropertyPage(IDD_ADVANCED), m_context(std::move(context)) {
+  static const win::MsgEntry<CMyPropertyPage5> kMessageMap[] = {
+      win::OnCommand(BN_CLICKED, IDC_ADVANCED_USE_BIOS, &CMyPropertyPage5::OnChanged),
+      win::OnCommand(EN_CHANGE, IDC_ADVANCED_LATENCY, &CMyPropertyPage5::OnChanged),
+      win::OnCommand(EN_CHANGE, IDC_ADVANCED_MCLK, &CMyPropertyPage5::OnChanged),
+      // The hexadecimal fields keep their change notification to themselves.
+      win::OnCommandEach(EN_UPDATE, kHexFieldIds, &CMyPropertyPage5::OnChanged),
+  };
+  SetMessageMap(kMessageMap);
+}
 
 void CMyPropertyPage5::DoDataExchange(win::CDataExchange* pDX) {
   win::DDX_Control(pDX, IDC_ADVANCED_ANIMATION, m_animate);
   win::DDX_Control(pDX, IDC_ADVANCED_LATENCY_SPIN, m_latencySpin);
   win::DDX_Control(pDX, IDC_ADVANCED_MCLK_SPIN, m_memoryClockSpin);
-  for (size_t i = 0; i < kHexFieldCount; ++i) win::DDX_Control(pDX, kHexFieldIds[i], m_hexFields[i]);
+  for (size_t i = 0; i < kHexFieldCount; ++i) win::DDX_Control(pDX, static_cast<int>(kHexFieldIds[i]), m_hexFields[i]);
   win::DDX_Text(pDX, IDC_ADVANCED_LATENCY, m_dwLatencyTimer);
   win::DDV_MinMaxUInt(pDX, m_dwLatencyTimer, 0, 255);
   win::DDX_Text(pDX, IDC_ADVANCED_MCLK, m_nMemoryClock);
@@ -75,10 +70,6 @@ BOOL CMyPropertyPage5::OnInitDialog() {
 BOOL CMyPropertyPage5::OnApply() {
   Store();
   return CPropertyPage::OnApply();
-}
-
-bool CMyPropertyPage5::OnWndMsg(const win::Msg& msg, LRESULT& result) {
-  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CPropertyPage::OnWndMsg(msg, result);
 }
 
 void CMyPropertyPage5::Load() {
@@ -115,13 +106,13 @@ void CMyPropertyPage5::StoreMemoryClock(SettingsKey& key) {
   WriteFailures& failures = m_context.failures;
   if (m_nMemoryClock == kDefaultMemoryClock) {
     // Without PLL values the driver runs the memory at its default clock.
-    for (const char* name : {names::MClkN, names::MClkM, names::MClkP}) key.Delete(name, failures);
+    for (const char* name : {names::kMClkN, names::kMClkM, names::kMClkP}) key.Delete(name, failures);
     return;
   }
   const MemoryClockPll pll = PllForMemoryClock(m_nMemoryClock);
-  key.WriteDword(names::MClkN, pll.n, failures);
-  key.WriteDword(names::MClkM, pll.m, failures);
-  key.WriteDword(names::MClkP, pll.p, failures);
+  key.WriteDword(names::kMClkN, pll.n, failures);
+  key.WriteDword(names::kMClkM, pll.m, failures);
+  key.WriteDword(names::kMClkP, pll.p, failures);
 }
 
 void CMyPropertyPage5::StoreOrDelete(SettingsKey& key, UINT nameId, uint32_t value, uint32_t neutral) {

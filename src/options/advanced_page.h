@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "options/hex_edit.h"
-#include "store/page_context.h"
+#include "sheet/page_context.h"
 #include "store/settings_key.h"
 #include "win/animate_ctrl.h"
 #include "win/message_map.h"
@@ -37,7 +37,6 @@ class CMyPropertyPage5 : public win::CPropertyPage {
   void DoDataExchange(win::CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   BOOL OnApply() override;
-  bool OnWndMsg(const win::Msg& msg, LRESULT& result) override;
 
  private:
   void Load();
@@ -46,7 +45,6 @@ class CMyPropertyPage5 : public win::CPropertyPage {
   // Stores the value, or deletes it when it is the neutral one.
   void StoreOrDelete(SettingsKey& key, UINT nameId, uint32_t value, uint32_t neutral);
 
-  static const win::MsgEntry<CMyPropertyPage5> kMessageMap[];
   void OnChanged() { SetModified(); }
 
   PageContext m_context;

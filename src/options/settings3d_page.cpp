@@ -1,5 +1,9 @@
 #include "options/settings3d_page.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <iterator>
 #include <utility>
 
 #include "options/memory_text.h"
@@ -11,29 +15,54 @@
 namespace vexel {
 namespace {
 
-// A check box and the driver value behind it. The Disable values stand behind
-// captions that name the enabled feature, so their boxes show the opposite.
+// A check box and the driver value behind it, named by the string-table entry
+// of the box's id. The Disable values stand behind captions that name the
+// enabled feature, so their boxes show the opposite. The driver's tools read
+// and write the values in fixed orders; each box keeps its place in both, so
+// the registry sees the same sequence of changes.
 struct OptionBox {
   UINT controlId;
   int32_t CMyPropertyPage3::*field;
   bool inverted;
+  std::size_t loadPosition;
+  std::size_t storePosition;
 };
 
-constexpr OptionBox kAccelerateOpenGL{IDC_3D_ACCELERATE_OPENGL, &CMyPropertyPage3::m_bAccelerateOpenGL, true};
-constexpr OptionBox kDeltaChip{IDC_3D_DELTA_CHIP, &CMyPropertyPage3::m_bDeltaChipEnabled, true};
-constexpr OptionBox kExportStencil{IDC_3D_EXPORT_STENCIL, &CMyPropertyPage3::m_bExportStencil, true};
-constexpr OptionBox kExportAlpha{IDC_3D_EXPORT_ALPHA, &CMyPropertyPage3::m_bExportAlpha, true};
-constexpr OptionBox kUseFastClear{IDC_3D_FAST_CLEAR, &CMyPropertyPage3::m_bUseFastClear, false};
-constexpr OptionBox kSupportGdiDouble{IDC_3D_GDI_DOUBLE_BUFFER, &CMyPropertyPage3::m_bSupportGdiDouble, false};
-constexpr OptionBox kForceSingleBuffer{IDC_3D_FORCE_SINGLE_BUFFER, &CMyPropertyPage3::m_bForceSingleBuffer, false};
-constexpr OptionBox kDisableMipMaps{IDC_3D_DISABLE_MIPMAPS, &CMyPropertyPage3::m_bDisableMipMaps, false};
+// Every box of the page, in the order of the data exchange. A new box is one
+// row here (and a member) besides its control and value name in the resources.
+constexpr OptionBox kOptionBoxes[] = {
+    // clang-format off
+    // control id                member                                   inverted load store
+    {IDC_3D_ACCELERATE_OPENGL,   &CMyPropertyPage3::m_bAccelerateOpenGL,  true,    2,   0},
+    {IDC_3D_DELTA_CHIP,          &CMyPropertyPage3::m_bDeltaChipEnabled,  true,    3,   1},
+    {IDC_3D_GDI_DOUBLE_BUFFER,   &CMyPropertyPage3::m_bSupportGdiDouble,  false,   6,   4},
+    {IDC_3D_EXPORT_STENCIL,      &CMyPropertyPage3::m_bExportStencil,     true,    7,   5},
+    {IDC_3D_FORCE_SINGLE_BUFFER, &CMyPropertyPage3::m_bForceSingleBuffer, false,   5,   3},
+    {IDC_3D_EXPORT_ALPHA,        &CMyPropertyPage3::m_bExportAlpha,       true,    4,   2},
+    {IDC_3D_FAST_CLEAR,          &CMyPropertyPage3::m_bUseFastClear,      false,   0,   6},
+    {IDC_3D_DISABLE_MIPMAPS,     &CMyPropertyPage3::m_bDisableMipMaps,    false,   1,   7},
+    // clang-format on
+};
+constexpr std::size_t kOptionBoxCount = std::size(kOptionBoxes);
+using OptionOrder = std::array<const OptionBox*, kOptionBoxCount>;
 
-// The driver's tools read and write the values in these orders; kept, so the
-// registry sees the same sequence of changes.
-constexpr OptionBox kLoadOrder[] = {kUseFastClear, kDisableMipMaps,    kAccelerateOpenGL, kDeltaChip,
-                                    kExportAlpha,  kForceSingleBuffer, kSupportGdiDouble, kExportStencil};
-constexpr OptionBox kStoreOrder[] = {kAccelerateOpenGL, kDeltaChip,     kExportAlpha,  kForceSingleBuffer,
-                                     kSupportGdiDouble, kExportStencil, kUseFastClear, kDisableMipMaps};
+// The boxes in the order of their load or store positions.
+constexpr OptionOrder InOrder(std::size_t OptionBox::*position) {
+  OptionOrder ordered{};
+  for (const OptionBox& box : kOptionBoxes) ordered[box.*position] = &box;
+  return ordered;
+}
+constexpr OptionOrder kLoadOrder = InOrder(&OptionBox::loadPosition);
+constexpr OptionOrder kStoreOrder = InOrder(&OptionBox::storePosition);
+static_assert(std::ranges::find(kLoadOrder, nullptr) == kLoadOrder.end(), "each load position once");
+static_assert(std::ranges::find(kStoreOrder, nullptr) == kStoreOrder.end(), "each store position once");
+
+// The boxes' ids, whose clicks the message map sends to one handler.
+constexpr std::array<UINT, kOptionBoxCount> kOptionBoxIds = [] {
+  std::array<UINT, kOptionBoxCount> ids{};
+  for (std::size_t i = 0; i < kOptionBoxCount; ++i) ids[i] = kOptionBoxes[i].controlId;
+  return ids;
+}();
 
 // Both radios name the same value; the scheme is read and written through 1036's.
 constexpr UINT kColorSchemeName = IDC_3D_RGB332;
@@ -46,33 +75,26 @@ uint32_t ValueToStore(const CMyPropertyPage3& page, const OptionBox& box) {
 
 }  // namespace
 
-const win::MsgEntry<CMyPropertyPage3> CMyPropertyPage3::kMessageMap[] = {
-    win::OnCommand(BN_CLICKED, IDC_3D_ACCELERATE_OPENGL, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_DELTA_CHIP, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_EXPORT_STENCIL, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_EXPORT_ALPHA, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_FAST_CLEAR, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_GDI_DOUBLE_BUFFER, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_FORCE_SINGLE_BUFFER, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_DISABLE_MIPMAPS, &CMyPropertyPage3::OnOptionClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_COLOR_INDEX, &CMyPropertyPage3::OnColorIndexClicked),
-    win::OnCommand(BN_CLICKED, IDC_3D_RGB332, &CMyPropertyPage3::OnRgb332Clicked),
-};
-
 CMyPropertyPage3::CMyPropertyPage3(PageContext context)
-    : CPropertyPage(IDD_3D_SETTINGS), m_context(std::move(context)) {}
+    : CPropertyPage(IDD_3D_SETTINGS), m_context(std::move(context)) {
+  static const win::MsgEntry<CMyPropertyPage3> kMessageMap[] = {
+      win::OnCommandEach(BN_CLICKED, kOptionBoxIds, &CMyPropertyPage3::OnOptionClicked),
+      win::OnCommand(BN_CLICKED, IDC_3D_COLOR_INDEX, &CMyPropertyPage3::OnColorIndexClicked),
+      win::OnCommand(BN_CLICKED, IDC_3D_RGB332, &CMyPropertyPage3::OnRgb332Clicked),
+  };
+  SetMessageMap(kMessageMap);
+}
 
 void CMyPropertyPage3::DoDataExchange(win::CDataExchange* pDX) {
   win::DDX_Control(pDX, IDC_3D_MEMORY, m_memory);
   win::DDX_Control(pDX, IDC_3D_ANIMATION, m_animate);
-  win::DDX_Check(pDX, IDC_3D_ACCELERATE_OPENGL, m_bAccelerateOpenGL);
-  win::DDX_Check(pDX, IDC_3D_DELTA_CHIP, m_bDeltaChipEnabled);
-  win::DDX_Check(pDX, IDC_3D_GDI_DOUBLE_BUFFER, m_bSupportGdiDouble);
-  win::DDX_Check(pDX, IDC_3D_EXPORT_STENCIL, m_bExportStencil);
-  win::DDX_Check(pDX, IDC_3D_FORCE_SINGLE_BUFFER, m_bForceSingleBuffer);
-  win::DDX_Check(pDX, IDC_3D_EXPORT_ALPHA, m_bExportAlpha);
-  win::DDX_Check(pDX, IDC_3D_FAST_CLEAR, m_bUseFastClear);
-  win::DDX_Check(pDX, IDC_3D_DISABLE_MIPMAPS, m_bDisableMipMaps);
+  for (const OptionBox& box : kOptionBoxes) win::DDX_Check(pDX, static_cast<int>(box.controlId), this->*box.field);
+  // The radios only show the scheme: their clicks set it, so a stored scheme
+  // other than 0 and 1 is written back as it was read unless one is clicked.
+  if (!pDX->m_bSaveAndValidate) {
+    int32_t radio = m_nColorScheme != 0 ? 1 : 0;
+    win::DDX_Radio(pDX, IDC_3D_COLOR_INDEX, radio);
+  }
 }
 
 BOOL CMyPropertyPage3::OnInitDialog() {
@@ -80,7 +102,6 @@ BOOL CMyPropertyPage3::OnInitDialog() {
   const SheetState& state = m_context.state;
   m_memory.SetWindowText(MemoryText(state.m_DriverInfo, state.m_dwMemorySize));
   LoadValues();
-  ShowColorScheme();
   UpdateData(false);
   // With the autoplay style the clip starts at once and repeats without end.
   m_animate.Open(IDR_ANIMATION_CLIP);
@@ -92,16 +113,11 @@ BOOL CMyPropertyPage3::OnInitDialog() {
 void CMyPropertyPage3::LoadValues() {
   const SettingsKey key(*m_context.seams.registry, m_context.state.m_strRegistryPath);
   key.ReadDword(OptionValueName(kColorSchemeName), m_nColorScheme);
-  for (const OptionBox& box : kLoadOrder) {
-    int32_t& field = this->*box.field;
-    key.ReadDword(OptionValueName(box.controlId), field);
-    if (box.inverted) field = field == 0 ? 1 : 0;
+  for (const OptionBox* box : kLoadOrder) {
+    int32_t& field = this->*box->field;
+    key.ReadDword(OptionValueName(box->controlId), field);
+    if (box->inverted) field = field == 0 ? 1 : 0;
   }
-}
-
-void CMyPropertyPage3::ShowColorScheme() const {
-  CheckDlgButton(IDC_3D_RGB332, m_nColorScheme != 0 ? BST_CHECKED : BST_UNCHECKED);
-  CheckDlgButton(IDC_3D_COLOR_INDEX, m_nColorScheme == 0 ? BST_CHECKED : BST_UNCHECKED);
 }
 
 BOOL CMyPropertyPage3::OnSetActive() {
@@ -110,8 +126,9 @@ BOOL CMyPropertyPage3::OnSetActive() {
 }
 
 void CMyPropertyPage3::EnableColorScheme() const {
-  const std::string cardName = m_context.state.m_strCardName;
-  const bool palettized = m_context.readCurrentMode(cardName).BitsPerPel == 8;
+  const CurrentModeReading current = m_context.ReadCurrentMode();
+  if (current.running) m_context.markAboutModified();
+  const bool palettized = current.mode.BitsPerPel == 8;
   ::EnableWindow(GetDlgItem(IDC_3D_COLOR_INDEX), palettized ? TRUE : FALSE);
   ::EnableWindow(GetDlgItem(IDC_3D_RGB332), palettized ? TRUE : FALSE);
 }
@@ -133,13 +150,9 @@ void CMyPropertyPage3::StoreValues() {
     return;
   }
   key.WriteDword(OptionValueName(kColorSchemeName), static_cast<uint32_t>(m_nColorScheme), failures);
-  for (const OptionBox& box : kStoreOrder) {
-    key.WriteDword(OptionValueName(box.controlId), ValueToStore(*this, box), failures);
+  for (const OptionBox* box : kStoreOrder) {
+    key.WriteDword(OptionValueName(box->controlId), ValueToStore(*this, *box), failures);
   }
-}
-
-bool CMyPropertyPage3::OnWndMsg(const win::Msg& msg, LRESULT& result) {
-  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CPropertyPage::OnWndMsg(msg, result);
 }
 
 // The box's state reaches its field through the data exchange.

@@ -5,7 +5,7 @@
 #pragma once
 #include <cstdint>
 
-#include "store/page_context.h"
+#include "sheet/page_context.h"
 #include "win/animate_ctrl.h"
 #include "win/message_map.h"
 #include "win/property_page.h"
@@ -34,16 +34,13 @@ class CMyPropertyPage3 : public win::CPropertyPage {
   BOOL OnInitDialog() override;
   BOOL OnApply() override;
   BOOL OnSetActive() override;
-  bool OnWndMsg(const win::Msg& msg, LRESULT& result) override;
 
  private:
   void LoadValues();
-  void ShowColorScheme() const;
   void StoreValues();
   // The colour scheme matters in 8-bit modes only.
   void EnableColorScheme() const;
 
-  static const win::MsgEntry<CMyPropertyPage3> kMessageMap[];
   void OnOptionClicked();
   void OnColorIndexClicked();
   void OnRgb332Clicked();

@@ -5,7 +5,7 @@
 namespace vexel {
 
 bool Display::QueryEscapeSupport(std::int32_t escape) {
-  return Escape(QueryEscSupportEscape, EscapeInput(escape), {}) != 0;
+  return Escape(kQueryEscSupportEscape, EscapeInput(escape), {}) != 0;
 }
 
 std::array<std::uint8_t, 4> EscapeInput(std::int32_t code) {

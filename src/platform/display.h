@@ -10,7 +10,7 @@
 namespace vexel {
 
 // QUERYESCSUPPORT: asks whether the driver supports the escape in its input.
-inline constexpr std::int32_t QueryEscSupportEscape = 8;
+inline constexpr std::int32_t kQueryEscSupportEscape = 8;
 
 // ChangeDisplaySettingsA results, with the Win32 numbers.
 inline constexpr long kDispChangeSuccessful = 0;

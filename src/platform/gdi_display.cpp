@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/display_change.h"
+#include "win/gdi.h"
 
 namespace vexel {
 
@@ -14,22 +15,6 @@ constexpr WORD kDevModeSize = 156;
 constexpr DWORD kVersionInfoSize = 148;
 static_assert(sizeof(DEVMODEA) == kDevModeSize);
 static_assert(sizeof(OSVERSIONINFOA) == kVersionInfoSize);
-
-// The screen's device context, released when it goes out of scope.
-class ScreenDc {
- public:
-  ScreenDc() : dc_(::GetDC(nullptr)) {}
-  ~ScreenDc() {
-    if (dc_) ::ReleaseDC(nullptr, dc_);
-  }
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
 
 DEVMODEA EmptyDevMode() {
   DEVMODEA devMode{};
@@ -63,13 +48,13 @@ bool GdiDisplay::EnumMode(std::uint32_t number, DisplayMode& out) {
 }
 
 int GdiDisplay::Escape(std::int32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output) {
-  const ScreenDc screen;
+  const win::ClientDC screen(nullptr);
   return ::ExtEscape(screen.Get(), code, SizeOf(input.size()), reinterpret_cast<LPCSTR>(input.data()),
                      SizeOf(output.size()), reinterpret_cast<LPSTR>(output.data()));
 }
 
 DeviceCaps GdiDisplay::Caps() {
-  const ScreenDc screen;
+  const win::ClientDC screen(nullptr);
   return {::GetDeviceCaps(screen.Get(), HORZRES), ::GetDeviceCaps(screen.Get(), VERTRES),
           ::GetDeviceCaps(screen.Get(), BITSPIXEL), ::GetDeviceCaps(screen.Get(), VREFRESH)};
 }

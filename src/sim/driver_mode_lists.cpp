@@ -23,14 +23,14 @@ constexpr std::int32_t kHostileRefreshes[] = {0, 1, 60, 72, 75, 85, 2, kAllOnes}
 // Every combination of the values above, over and over: each mode is listed
 // about a hundred times, far apart.
 DriverModeList HostileModes() {
-  constexpr std::size_t depths = std::size(kHostileDepths);
-  constexpr std::size_t sizes = std::size(kHostileSizes);
+  constexpr std::size_t kDepthCount = std::size(kHostileDepths);
+  constexpr std::size_t kSizeCount = std::size(kHostileSizes);
   DriverModeList modes;
   modes.reserve(kHostileModeCount);
   for (std::size_t i = 0; i < kHostileModeCount; ++i) {
-    const auto& size = kHostileSizes[(i / depths) % sizes];
-    modes.push_back({kHostileDepths[i % depths], size[0], size[1],
-                     kHostileRefreshes[(i / (depths * sizes)) % std::size(kHostileRefreshes)]});
+    const auto& size = kHostileSizes[(i / kDepthCount) % kSizeCount];
+    modes.push_back({kHostileDepths[i % kDepthCount], size[0], size[1],
+                     kHostileRefreshes[(i / (kDepthCount * kSizeCount)) % std::size(kHostileRefreshes)]});
   }
   return modes;
 }

@@ -52,7 +52,7 @@ bool SimulatedBoard::EnumMode(std::uint32_t number, DisplayMode& out) const {
 
 int SimulatedBoard::Escape(std::int32_t code, std::span<const std::uint8_t> input,
                            std::span<std::uint8_t> output) const {
-  if (code == QueryEscSupportEscape) {
+  if (code == kQueryEscSupportEscape) {
     const bool supported = input.size() >= 4 && Supports(static_cast<std::int32_t>(ReadLittleEndian32(input)));
     return supported ? kEscapeDone : 0;
   }
@@ -74,13 +74,13 @@ int SimulatedBoard::AnswerVersion(std::span<std::uint8_t> output) const {
 }
 
 int SimulatedBoard::AnswerInfo(std::span<std::uint8_t> output) const {
-  if (output.size() < DriverInfoReply::Size) return kEscapeFailed;
-  const std::span<std::uint8_t> reply = output.first(DriverInfoReply::Size);
+  if (output.size() < DriverInfoReply::kSize) return kEscapeFailed;
+  const std::span<std::uint8_t> reply = output.first(DriverInfoReply::kSize);
   std::ranges::fill(reply, std::uint8_t{0});
-  WriteLittleEndian32(reply, DriverInfoReply::VendorIdOffset, kChipVendorId);
-  WriteLittleEndian32(reply, DriverInfoReply::BoardModelOffset, config_.model == BoardModel::VexelHawk ? 1 : 0);
-  WriteLittleEndian32(reply, DriverInfoReply::LocalBufferSizeOffset, config_.memoryMegabytes << 20);
-  WriteLittleEndian32(reply, DriverInfoReply::LocalBufferWidthOffset, config_.localBufferBits);
+  WriteLittleEndian32(reply, DriverInfoReply::kVendorIdOffset, kChipVendorId);
+  WriteLittleEndian32(reply, DriverInfoReply::kBoardModelOffset, config_.model == BoardModel::VexelHawk ? 1 : 0);
+  WriteLittleEndian32(reply, DriverInfoReply::kLocalBufferSizeOffset, config_.memoryMegabytes << 20);
+  WriteLittleEndian32(reply, DriverInfoReply::kLocalBufferWidthOffset, config_.localBufferBits);
   return kEscapeDone;
 }
 

@@ -6,21 +6,16 @@
 
 #include "core/display_mode.h"
 #include "platform/reg_key.h"
+#include "store/field_values.h"
 #include "store/value_names.h"
 
 namespace vexel {
 
-// A double word that holds one field of a display mode.
-struct ModeValueName {
-  const char* name;
-  std::int32_t DisplayMode::*field;
-};
-
-inline constexpr std::array<ModeValueName, 4> kDefaultSettingsValues = {{
-    {names::DefaultXResolution, &DisplayMode::PelsWidth},
-    {names::DefaultYResolution, &DisplayMode::PelsHeight},
-    {names::DefaultBitsPerPel, &DisplayMode::BitsPerPel},
-    {names::DefaultVRefresh, &DisplayMode::DisplayFrequency},
+inline constexpr std::array<FieldValue<DisplayMode>, 4> kDefaultSettingsValues = {{
+    {names::kDefaultXResolution, &DisplayMode::PelsWidth},
+    {names::kDefaultYResolution, &DisplayMode::PelsHeight},
+    {names::kDefaultBitsPerPel, &DisplayMode::BitsPerPel},
+    {names::kDefaultVRefresh, &DisplayMode::DisplayFrequency},
 }};
 
 // Reads each value from `first`, and only where that fails from `second`

@@ -3,7 +3,7 @@
 namespace vexel {
 
 bool DriverAnswered(const DriverEscapeOutcome& outcome) {
-  return outcome.VersionSupported && outcome.InfoSupported && outcome.InfoResult > 0;
+  return outcome.versionSupported && outcome.infoSupported && outcome.infoResult > 0;
 }
 
 }  // namespace vexel

@@ -8,15 +8,15 @@
 namespace vexel {
 
 // Display driver escape codes.
-inline constexpr int32_t DriverVersionEscape = 2050;
-inline constexpr int32_t DriverInfoEscape = 2067;
+inline constexpr int32_t kDriverVersionEscape = 2050;
+inline constexpr int32_t kDriverInfoEscape = 2067;
 
 // What the driver said to the two escapes. The information escape is only
 // sent when both were reported as supported.
 struct DriverEscapeOutcome {
-  bool VersionSupported = false;
-  bool InfoSupported = false;
-  int32_t InfoResult = 0;
+  bool versionSupported = false;
+  bool infoSupported = false;
+  int32_t infoResult = 0;
 };
 
 // The driver counts as answering only when it supports both escapes and the

@@ -12,10 +12,10 @@ int32_t RunningDepth(int32_t bitsPerPixel) { return bitsPerPixel == 16 ? 15 : bi
 
 bool AskForDriverInfo(Display& display, DriverInfoReply& reply) {
   DriverEscapeOutcome outcome;
-  outcome.VersionSupported = display.QueryEscapeSupport(DriverVersionEscape);
-  outcome.InfoSupported = outcome.VersionSupported && display.QueryEscapeSupport(DriverInfoEscape);
-  if (outcome.InfoSupported) {
-    outcome.InfoResult = display.Escape(DriverInfoEscape, EscapeInput(DriverInfoEscape), reply.Bytes);
+  outcome.versionSupported = display.QueryEscapeSupport(kDriverVersionEscape);
+  outcome.infoSupported = outcome.versionSupported && display.QueryEscapeSupport(kDriverInfoEscape);
+  if (outcome.infoSupported) {
+    outcome.infoResult = display.Escape(kDriverInfoEscape, EscapeInput(kDriverInfoEscape), reply.bytes);
   }
   return DriverAnswered(outcome);
 }
@@ -47,9 +47,9 @@ RegKey OpenMachineKey(Registry& registry, std::string_view path) {
 }
 
 std::optional<std::string> FindDeviceKey(Registry& registry) {
-  const RegKey key = OpenMachineKey(registry, names::DeviceMapKey);
+  const RegKey key = OpenMachineKey(registry, names::kDeviceMapKey);
   std::string deviceMapValue;
-  if (!ReadText(key, names::DeviceVideo0, deviceMapValue)) {
+  if (!ReadText(key, names::kDeviceVideo0, deviceMapValue)) {
     return std::nullopt;
   }
   return DeviceKeyFromDeviceMap(deviceMapValue);
@@ -63,18 +63,16 @@ bool QueryDriverInfo(Registry& registry, Display& display, std::string_view devi
     info = reply;
     answered = true;
   }
-  ReadDword(OpenMachineKey(registry, deviceKey), names::MemorySize, memorySize);
+  ReadDword(OpenMachineKey(registry, deviceKey), names::kMemorySize, memorySize);
   return driverAnswered;
 }
 
-DisplayMode ReadCurrentMode(Registry& registry, Display& display, std::string_view cardName,
-                            const std::function<void()>& markModified) {
+CurrentModeReading ReadCurrentMode(Registry& registry, Display& display, std::string_view cardName) {
   const DisplayMode stored = ReadStartupMode(registry, FindDeviceKey(registry).value_or(""));
   if (cardName.empty() && IsComplete(stored)) {
-    return stored;
+    return {stored, false};
   }
-  markModified();
-  return RunningMode(display);
+  return {RunningMode(display), true};
 }
 
 long WritePerMakerKey(Registry& registry, std::string_view keyPath, const PerMakerValues& values) {
@@ -82,15 +80,15 @@ long WritePerMakerKey(Registry& registry, std::string_view keyPath, const PerMak
   if (const long status = registry.CreateKey(Hive::LocalMachine, keyPath, key); status != kOk) {
     return status;
   }
-  const long cardStatus = WriteText(key, names::InstalledCard, values.CardName);
-  const long pathStatus = WriteText(key, names::RegistryPath, values.RegistryPath);
+  const long cardStatus = WriteText(key, names::kInstalledCard, values.cardName);
+  const long pathStatus = WriteText(key, names::kRegistryPath, values.registryPath);
   return cardStatus != kOk ? cardStatus : pathStatus;
 }
 
 void ReadPerMakerKey(Registry& registry, std::string_view keyPath, PerMakerValues& values) {
   const RegKey key = OpenMachineKey(registry, keyPath);
-  ReadText(key, names::InstalledCard, values.CardName);
-  ReadText(key, names::RegistryPath, values.RegistryPath);
+  ReadText(key, names::kInstalledCard, values.cardName);
+  ReadText(key, names::kRegistryPath, values.registryPath);
 }
 
 }  // namespace vexel

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,16 +33,22 @@ std::optional<std::string> FindDeviceKey(Registry& registry);
 bool QueryDriverInfo(Registry& registry, Display& display, std::string_view deviceKey, DriverInfoReply& info,
                      bool& answered, uint32_t& memorySize);
 
+// A current mode and where it came from.
+struct CurrentModeReading {
+  DisplayMode mode;
+  // The running display's mode rather than the driver's stored start-up mode.
+  bool running = false;
+};
+
 // The driver's start-up mode from the device key when no card name is known
 // and all four values are non-zero; otherwise the running display's mode
-// (16 bits per pixel read as 15), after calling `markModified`.
-DisplayMode ReadCurrentMode(Registry& registry, Display& display, std::string_view cardName,
-                            const std::function<void()>& markModified);
+// (16 bits per pixel read as 15).
+CurrentModeReading ReadCurrentMode(Registry& registry, Display& display, std::string_view cardName);
 
 // The two values the panel remembers under its per-maker key.
 struct PerMakerValues {
-  std::string CardName;
-  std::string RegistryPath;
+  std::string cardName;
+  std::string registryPath;
 };
 
 // Creates the key and stores both values as REG_SZ with their NUL. Returns

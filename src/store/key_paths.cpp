@@ -7,10 +7,10 @@
 namespace vexel {
 namespace {
 
-constexpr std::string_view MachinePrefix = "REGISTRY\\Machine\\";
-constexpr std::string_view ProfileServicesRoot =
+constexpr std::string_view kMachinePrefix = "REGISTRY\\Machine\\";
+constexpr std::string_view kProfileServicesRoot =
     "SYSTEM\\CurrentControlSet\\Hardware Profiles\\Current\\System\\CurrentControlSet\\Services";
-constexpr std::string_view PerMakerRoot = "SOFTWARE\\Vexelworks";
+constexpr std::string_view kPerMakerRoot = "SOFTWARE\\Vexelworks";
 
 // Takes the last non-empty component off `path` and returns it.
 std::string_view PopLastComponent(std::string_view& path) {
@@ -35,9 +35,9 @@ std::string JoinKey(std::string_view parent, std::string_view child) {
 
 std::string DeviceKeyFromDeviceMap(std::string_view deviceMapValue) {
   const std::string_view text = deviceMapValue.substr(0, deviceMapValue.find('\0'));
-  const auto prefix = std::search(text.begin(), text.end(), MachinePrefix.begin(), MachinePrefix.end(),
+  const auto prefix = std::search(text.begin(), text.end(), kMachinePrefix.begin(), kMachinePrefix.end(),
                                   [](char a, char b) { return AsciiUpper(a) == AsciiUpper(b); });
-  return prefix == text.end() ? std::string(text) : std::string(prefix + MachinePrefix.size(), text.end());
+  return prefix == text.end() ? std::string(text) : std::string(prefix + kMachinePrefix.size(), text.end());
 }
 
 std::string ServiceKeyPath(std::string_view keyPath) {
@@ -52,11 +52,13 @@ std::string ProfileKeyPath(std::string_view basePath) {
   if (parent.empty()) {
     return {};
   }
-  return JoinKey(JoinKey(ProfileServicesRoot, parent), last);
+  return JoinKey(JoinKey(kProfileServicesRoot, parent), last);
 }
 
-std::string PerMakerKeyPath(std::string_view internalName, std::string_view fileVersion) {
-  return JoinKey(JoinKey(PerMakerRoot, internalName), fileVersion);
+std::optional<std::string> PerMakerKeyPath(const std::optional<std::string>& internalName,
+                                           const std::optional<std::string>& fileVersion) {
+  if (!internalName || !fileVersion || internalName->empty() || fileVersion->empty()) return std::nullopt;
+  return JoinKey(JoinKey(kPerMakerRoot, *internalName), *fileVersion);
 }
 
 }  // namespace vexel

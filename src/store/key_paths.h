@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,7 +25,10 @@ std::string ServiceKeyPath(std::string_view keyPath);
 // copy, and callers treat an empty path as a key that cannot be opened.
 std::string ProfileKeyPath(std::string_view basePath);
 
-// "SOFTWARE\Vexelworks\<internal name>\<file version>".
-std::string PerMakerKeyPath(std::string_view internalName, std::string_view fileVersion);
+// The per-maker key "SOFTWARE\Vexelworks\<internal name>\<file version>",
+// from the program's version entries, or nothing when either is missing or
+// empty: a key built from empty parts would land in another key.
+std::optional<std::string> PerMakerKeyPath(const std::optional<std::string>& internalName,
+                                           const std::optional<std::string>& fileVersion);
 
 }  // namespace vexel

@@ -16,10 +16,10 @@ class SettingsKey {
   // Opens the key below HKEY_LOCAL_MACHINE; an empty path is never opened.
   SettingsKey(Registry& registry, std::string_view path);
 
-  bool IsOpen() const { return static_cast<bool>(m_key); }
+  bool IsOpen() const { return static_cast<bool>(key_); }
   // The status of the open: kOk, or why the key is not open.
-  long OpenStatus() const { return m_openStatus; }
-  const std::string& Path() const { return m_path; }
+  long OpenStatus() const { return openStatus_; }
+  const std::string& Path() const { return path_; }
 
   bool ReadDword(std::string_view name, uint32_t& value) const;
   bool ReadDword(std::string_view name, int32_t& value) const;
@@ -36,9 +36,9 @@ class SettingsKey {
  private:
   void Report(std::string_view name, long status, WriteFailures& failures) const;
 
-  std::string m_path;
-  RegKey m_key;
-  long m_openStatus;
+  std::string path_;
+  RegKey key_;
+  long openStatus_;
 };
 
 }  // namespace vexel

@@ -7,43 +7,43 @@
 namespace vexel::names {
 
 // Device map: its value names the first display device's key.
-inline constexpr char DeviceMapKey[] = "HARDWARE\\DEVICEMAP\\VIDEO";
-inline constexpr char DeviceVideo0[] = "\\Device\\Video0";
+inline constexpr char kDeviceMapKey[] = "HARDWARE\\DEVICEMAP\\VIDEO";
+inline constexpr char kDeviceVideo0[] = "\\Device\\Video0";
 
 // Published by the miniport under the device key.
-inline constexpr char AdapterString[] = "HardwareInformation.AdapterString";
-inline constexpr char ChipType[] = "HardwareInformation.ChipType";
-inline constexpr char DacType[] = "HardwareInformation.DACType";
-inline constexpr char DriverVersion[] = "HardwareInformation.DriverVersion";
-inline constexpr char MemorySize[] = "HardwareInformation.MemorySize";
-inline constexpr char LocalbufferLengthBytes[] = "HardwareInformation.LocalbufferLengthBytes";
-inline constexpr char LocalbufferBitsPerPel[] = "HardwareInformation.LocalbufferBitsPerPel";
-inline constexpr char InstalledDisplayDrivers[] = "InstalledDisplayDrivers";
+inline constexpr char kAdapterString[] = "HardwareInformation.AdapterString";
+inline constexpr char kChipType[] = "HardwareInformation.ChipType";
+inline constexpr char kDacType[] = "HardwareInformation.DACType";
+inline constexpr char kDriverVersion[] = "HardwareInformation.DriverVersion";
+inline constexpr char kMemorySize[] = "HardwareInformation.MemorySize";
+inline constexpr char kLocalbufferLengthBytes[] = "HardwareInformation.LocalbufferLengthBytes";
+inline constexpr char kLocalbufferBitsPerPel[] = "HardwareInformation.LocalbufferBitsPerPel";
+inline constexpr char kInstalledDisplayDrivers[] = "InstalledDisplayDrivers";
 
 // Under the service key.
-inline constexpr char ImagePath[] = "ImagePath";
+inline constexpr char kImagePath[] = "ImagePath";
 
 // The driver's start-up mode.
-inline constexpr char DefaultXResolution[] = "DefaultSettings.XResolution";
-inline constexpr char DefaultYResolution[] = "DefaultSettings.YResolution";
-inline constexpr char DefaultBitsPerPel[] = VALUE_NAME_BITS_PER_PEL;
-inline constexpr char DefaultVRefresh[] = VALUE_NAME_VREFRESH;
+inline constexpr char kDefaultXResolution[] = "DefaultSettings.XResolution";
+inline constexpr char kDefaultYResolution[] = "DefaultSettings.YResolution";
+inline constexpr char kDefaultBitsPerPel[] = VALUE_NAME_BITS_PER_PEL;
+inline constexpr char kDefaultVRefresh[] = VALUE_NAME_VREFRESH;
 
 // Under the per-maker key.
-inline constexpr char InstalledCard[] = "InstalledCard";
-inline constexpr char RegistryPath[] = "RegistryPath";
+inline constexpr char kInstalledCard[] = "InstalledCard";
+inline constexpr char kRegistryPath[] = "RegistryPath";
 
 // Application preset values under the settings key.
-inline constexpr char ApplicationName[] = "OpenGL.ApplicationName";
-inline constexpr char NumberOfDmaSubBuffers[] = "Vexel3DDMA.NumberOfDMASubBuffers";
-inline constexpr char SupportSoftimage[] = "OpenGL.SupportSoftimage";
-inline constexpr char SupportSoftimage351[] = "OpenGL.SupportSoftimage351";
-inline constexpr char UseFastClear[] = VALUE_NAME_USE_FAST_CLEAR;
-inline constexpr char DisableMipMaps[] = VALUE_NAME_DISABLE_MIPMAPS;
+inline constexpr char kApplicationName[] = "OpenGL.ApplicationName";
+inline constexpr char kNumberOfDmaSubBuffers[] = "Vexel3DDMA.NumberOfDMASubBuffers";
+inline constexpr char kSupportSoftimage[] = "OpenGL.SupportSoftimage";
+inline constexpr char kSupportSoftimage351[] = "OpenGL.SupportSoftimage351";
+inline constexpr char kUseFastClear[] = VALUE_NAME_USE_FAST_CLEAR;
+inline constexpr char kDisableMipMaps[] = VALUE_NAME_DISABLE_MIPMAPS;
 
 // Memory clock synthesiser parameters under the settings key.
-inline constexpr char MClkN[] = "Timing.MClkN";
-inline constexpr char MClkM[] = "Timing.MClkM";
-inline constexpr char MClkP[] = "Timing.MClkP";
+inline constexpr char kMClkN[] = "Timing.MClkN";
+inline constexpr char kMClkM[] = "Timing.MClkM";
+inline constexpr char kMClkP[] = "Timing.MClkP";
 
 }  // namespace vexel::names

@@ -11,7 +11,7 @@
 namespace vexel {
 namespace {
 
-constexpr wchar_t StringBlock[] = L"\\StringFileInfo\\000004B0\\";
+constexpr wchar_t kStringBlock[] = L"\\StringFileInfo\\000004B0\\";
 
 std::wstring OwnModuleFile() {
   std::wstring path(MAX_PATH + 1, L'\0');
@@ -53,7 +53,7 @@ std::optional<std::string> VersionResource::String(std::string_view entry) const
   if (block_.empty()) {
     return std::nullopt;
   }
-  const std::wstring query = StringBlock + Wide(entry);
+  const std::wstring query = kStringBlock + Wide(entry);
   wchar_t* text = nullptr;
   UINT length = 0;
   if (!::VerQueryValueW(block_.data(), query.c_str(), reinterpret_cast<void**>(&text), &length) || !text) {
@@ -65,12 +65,7 @@ std::optional<std::string> VersionResource::String(std::string_view entry) const
 
 std::optional<std::string> OwnPerMakerKeyPath() {
   const VersionResource own = VersionResource::Own();
-  const std::optional<std::string> internalName = own.String("InternalName");
-  const std::optional<std::string> fileVersion = own.String("FileVersion");
-  if (!internalName || !fileVersion || internalName->empty() || fileVersion->empty()) {
-    return std::nullopt;
-  }
-  return PerMakerKeyPath(*internalName, *fileVersion);
+  return PerMakerKeyPath(own.String("InternalName"), own.String("FileVersion"));
 }
 
 }  // namespace vexel

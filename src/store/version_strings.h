@@ -24,9 +24,7 @@ class VersionResource {
   std::vector<char> block_;
 };
 
-// The per-maker key "SOFTWARE\Vexelworks\<InternalName>\<FileVersion>", from
-// the program's own version resource, or nothing when either entry cannot be
-// had: a key built from empty parts would land in another key.
+// The per-maker key (key_paths.h) from the program's own version resource.
 std::optional<std::string> OwnPerMakerKeyPath();
 
 }  // namespace vexel

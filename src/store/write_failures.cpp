@@ -17,16 +17,16 @@ std::string Shown(const std::string& name) {
 }  // namespace
 
 void WriteFailures::KeyNotOpened(std::string_view keyPath, long status) {
-  m_failures.push_back({MachineKey(keyPath), std::string(), status});
+  failures_.push_back({MachineKey(keyPath), std::string(), status});
 }
 
 void WriteFailures::ValueNotWritten(std::string_view keyPath, std::string_view value, long status) {
-  m_failures.push_back({MachineKey(keyPath), std::string(value), status});
+  failures_.push_back({MachineKey(keyPath), std::string(value), status});
 }
 
 std::vector<WriteFailure> WriteFailures::Take() {
   std::vector<WriteFailure> taken;
-  taken.swap(m_failures);
+  taken.swap(failures_);
   return taken;
 }
 

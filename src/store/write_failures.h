@@ -20,13 +20,13 @@ class WriteFailures {
   void KeyNotOpened(std::string_view keyPath, long status);
   void ValueNotWritten(std::string_view keyPath, std::string_view value, long status);
 
-  bool Empty() const { return m_failures.empty(); }
-  const std::vector<WriteFailure>& Entries() const { return m_failures; }
+  bool Empty() const { return failures_.empty(); }
+  const std::vector<WriteFailure>& Entries() const { return failures_; }
   // Hands the collected failures over and starts afresh for the next apply.
   std::vector<WriteFailure> Take();
 
  private:
-  std::vector<WriteFailure> m_failures;
+  std::vector<WriteFailure> failures_;
 };
 
 // The message the user gets: one line per failure, each with the system's

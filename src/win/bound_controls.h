@@ -20,7 +20,7 @@ class BoundControls {
   void DetachAll();
 
  private:
-  std::vector<CWnd*> m_controls;
+  std::vector<CWnd*> controls_;
 };
 
 }  // namespace vexel::win

@@ -9,7 +9,7 @@
 namespace vexel::win {
 namespace {
 
-constexpr const char* kObjectProperty = "VexelPanel.CDialog";
+constexpr const char* kDialogObjectProperty = "VexelPanel.CDialog";
 
 }  // namespace
 
@@ -63,10 +63,10 @@ bool CDialog::OnWndMsg(const Msg& msg, LRESULT& result) {
 
 void CDialog::Bind(HWND hwnd, CDialog* dialog) {
   dialog->Attach(hwnd);
-  ::SetPropA(hwnd, kObjectProperty, dialog);
+  ::SetPropA(hwnd, kDialogObjectProperty, dialog);
 }
 
-CDialog* CDialog::FromHandle(HWND hwnd) { return static_cast<CDialog*>(::GetPropA(hwnd, kObjectProperty)); }
+CDialog* CDialog::FromHandle(HWND hwnd) { return static_cast<CDialog*>(::GetPropA(hwnd, kDialogObjectProperty)); }
 
 INT_PTR CDialog::HandleDialogMessage(const Msg& msg) {
   try {
@@ -75,7 +75,7 @@ INT_PTR CDialog::HandleDialogMessage(const Msg& msg) {
       return OnInitDialog();
     }
     LRESULT result = 0;
-    if (!m_boundControls.Offer(msg, result) && !OnWndMsg(msg, result)) return FALSE;
+    if (!m_boundControls.Offer(msg, result) && !Dispatch(msg, result)) return FALSE;
     ::SetWindowLongPtrA(msg.hwnd, DWLP_MSGRESULT, result);
     return TRUE;
   } catch (const std::exception& error) {
@@ -93,7 +93,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
   if (!dialog) return FALSE;
   const INT_PTR handled = dialog->HandleDialogMessage({hwnd, message, wParam, lParam});
   if (message == WM_NCDESTROY) {
-    ::RemovePropA(hwnd, kObjectProperty);
+    ::RemovePropA(hwnd, kDialogObjectProperty);
     dialog->m_boundControls.DetachAll();
     dialog->Detach();
   }

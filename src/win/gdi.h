@@ -11,85 +11,86 @@ namespace vexel::win {
 template <class Handle>
 class GdiObject {
  public:
-  explicit GdiObject(Handle handle = nullptr) : m_handle(handle) {}
+  explicit GdiObject(Handle handle = nullptr) : handle_(handle) {}
   ~GdiObject() { Reset(); }
-  GdiObject(GdiObject&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
+  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
   GdiObject& operator=(GdiObject&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.m_handle, nullptr));
+    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
     return *this;
   }
 
-  Handle Get() const { return m_handle; }
-  explicit operator bool() const { return m_handle != nullptr; }
+  Handle Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
   void Reset(Handle handle = nullptr) {
-    if (m_handle) ::DeleteObject(m_handle);
-    m_handle = handle;
+    if (handle_) ::DeleteObject(handle_);
+    handle_ = handle;
   }
 
  private:
-  Handle m_handle;
+  Handle handle_;
 };
 
-// The device context of a window's client area (GetDC / ReleaseDC).
+// The device context of a window's client area, or of the screen for no
+// window (GetDC / ReleaseDC).
 class ClientDC {
  public:
-  explicit ClientDC(HWND hwnd) : m_hwnd(hwnd), m_hdc(::GetDC(hwnd)) {}
+  explicit ClientDC(HWND hwnd) : hwnd_(hwnd), hdc_(::GetDC(hwnd)) {}
   ~ClientDC() {
-    if (m_hdc) ::ReleaseDC(m_hwnd, m_hdc);
+    if (hdc_) ::ReleaseDC(hwnd_, hdc_);
   }
   ClientDC(const ClientDC&) = delete;
   ClientDC& operator=(const ClientDC&) = delete;
-  HDC Get() const { return m_hdc; }
+  HDC Get() const { return hdc_; }
 
  private:
-  HWND m_hwnd;
-  HDC m_hdc;
+  HWND hwnd_;
+  HDC hdc_;
 };
 
 // A memory device context compatible with another (CreateCompatibleDC / DeleteDC).
 class MemoryDC {
  public:
-  explicit MemoryDC(HDC compatibleWith) : m_hdc(::CreateCompatibleDC(compatibleWith)) {}
+  explicit MemoryDC(HDC compatibleWith) : hdc_(::CreateCompatibleDC(compatibleWith)) {}
   ~MemoryDC() {
-    if (m_hdc) ::DeleteDC(m_hdc);
+    if (hdc_) ::DeleteDC(hdc_);
   }
   MemoryDC(const MemoryDC&) = delete;
   MemoryDC& operator=(const MemoryDC&) = delete;
-  HDC Get() const { return m_hdc; }
+  HDC Get() const { return hdc_; }
 
  private:
-  HDC m_hdc;
+  HDC hdc_;
 };
 
 // A window's painting (BeginPaint / EndPaint).
 class PaintDC {
  public:
-  explicit PaintDC(HWND hwnd) : m_hwnd(hwnd), m_hdc(::BeginPaint(hwnd, &m_paint)) {}
-  ~PaintDC() { ::EndPaint(m_hwnd, &m_paint); }
+  explicit PaintDC(HWND hwnd) : hwnd_(hwnd), hdc_(::BeginPaint(hwnd, &paint_)) {}
+  ~PaintDC() { ::EndPaint(hwnd_, &paint_); }
   PaintDC(const PaintDC&) = delete;
   PaintDC& operator=(const PaintDC&) = delete;
-  HDC Get() const { return m_hdc; }
+  HDC Get() const { return hdc_; }
 
  private:
-  HWND m_hwnd;
-  PAINTSTRUCT m_paint{};
-  HDC m_hdc;
+  HWND hwnd_;
+  PAINTSTRUCT paint_{};
+  HDC hdc_;
 };
 
 // An object selected into a device context for one scope; the context gets
 // its previous object back, so the object can be deleted afterwards.
 class SelectedObject {
  public:
-  SelectedObject(HDC hdc, HGDIOBJ object) : m_hdc(hdc), m_previous(::SelectObject(hdc, object)) {}
+  SelectedObject(HDC hdc, HGDIOBJ object) : hdc_(hdc), previous_(::SelectObject(hdc, object)) {}
   ~SelectedObject() {
-    if (m_previous) ::SelectObject(m_hdc, m_previous);
+    if (previous_) ::SelectObject(hdc_, previous_);
   }
   SelectedObject(const SelectedObject&) = delete;
   SelectedObject& operator=(const SelectedObject&) = delete;
 
  private:
-  HDC m_hdc;
-  HGDIOBJ m_previous;
+  HDC hdc_;
+  HGDIOBJ previous_;
 };
 
 }  // namespace vexel::win

@@ -1,15 +1,23 @@
 #include "win/message_box.h"
 
-#include "resource.h"
+#include <utility>
+
 #include "win/dialog.h"
-#include "win/module.h"
 
 namespace vexel::win {
+namespace {
 
-std::string ProgramCaption() { return LoadResourceString(IDS_APP_CAPTION); }
+std::string& Caption() {
+  static std::string caption;
+  return caption;
+}
+
+}  // namespace
+
+void SetMessageBoxCaption(std::string caption) { Caption() = std::move(caption); }
 
 int ShowMessageBox(HWND owner, const std::string& text, UINT type) {
-  return ShowMessageBox(owner, text, ProgramCaption(), type);
+  return ShowMessageBox(owner, text, Caption(), type);
 }
 
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) {

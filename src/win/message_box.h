@@ -6,8 +6,9 @@
 
 namespace vexel::win {
 
-// The caption of the program's own message boxes (string 103).
-std::string ProgramCaption();
+// The caption of the program's own message boxes, which the program gives
+// at start-up; none until then.
+void SetMessageBoxCaption(std::string caption);
 
 int ShowMessageBox(HWND owner, const std::string& text, UINT type);
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);

@@ -24,20 +24,14 @@ class CPropertyPage : public CDialog {
   // items it selects) do not mark the page modified through their notifications.
   class ProgramUpdate {
    public:
-    explicit ProgramUpdate(const CPropertyPage& page) : m_page(page) { ++m_page.m_nProgramUpdates; }
-    ~ProgramUpdate() { --m_page.m_nProgramUpdates; }
+    explicit ProgramUpdate(const CPropertyPage& page) : page_(page) { ++page_.m_nProgramUpdates; }
+    ~ProgramUpdate() { --page_.m_nProgramUpdates; }
     ProgramUpdate(const ProgramUpdate&) = delete;
     ProgramUpdate& operator=(const ProgramUpdate&) = delete;
 
    private:
-    const CPropertyPage& m_page;
+    const CPropertyPage& page_;
   };
-
-  // What the sheet asks of a page when the display mode changed: true when
-  // the page wants to show the change, and the sheet then makes it the
-  // active page and calls ShowDisplayChange.
-  virtual bool TakeDisplayChange() { return false; }
-  virtual void ShowDisplayChange() {}
 
   // Presses one of the sheet's buttons (PSBTN_*), posted so that the sheet
   // acts once the page's current message is done.

@@ -13,10 +13,10 @@ namespace {
 
 // The platform's callback has no user data: the sheet being created on this
 // thread is handed over here for the moment of its creation.
-thread_local CPropertySheet* t_sheetInCreation = nullptr;
+thread_local CPropertySheet* sheetInCreation = nullptr;
 
 constexpr UINT_PTR kSubclassId = 1;
-constexpr const char* kObjectProperty = "VexelPanel.CPropertySheet";
+constexpr const char* kSheetObjectProperty = "VexelPanel.CPropertySheet";
 
 }  // namespace
 
@@ -71,15 +71,15 @@ INT_PTR CPropertySheet::DoModal() {
   header.phpage = handles.data();
   header.pfnCallback = &CPropertySheet::SheetCallback;
 
-  t_sheetInCreation = this;
+  sheetInCreation = this;
   const INT_PTR result = ::PropertySheetA(&header);
-  t_sheetInCreation = nullptr;
+  sheetInCreation = nullptr;
   m_hWnd = nullptr;
   return result;
 }
 
 CPropertySheet* CPropertySheet::FromHandle(HWND hwnd) {
-  return hwnd ? static_cast<CPropertySheet*>(::GetPropA(hwnd, kObjectProperty)) : nullptr;
+  return hwnd ? static_cast<CPropertySheet*>(::GetPropA(hwnd, kSheetObjectProperty)) : nullptr;
 }
 
 void CPropertySheet::PressButton(int button) const { ::PostMessageA(m_hWnd, PSM_PRESSBUTTON, button, 0); }
@@ -89,10 +89,10 @@ LRESULT CPropertySheet::Default(const Msg& msg) const {
 }
 
 int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM) {
-  if (message == PSCB_INITIALIZED && t_sheetInCreation) {
-    CPropertySheet* sheet = t_sheetInCreation;
+  if (message == PSCB_INITIALIZED && sheetInCreation) {
+    CPropertySheet* sheet = sheetInCreation;
     sheet->Attach(hwnd);
-    ::SetPropA(hwnd, kObjectProperty, sheet);
+    ::SetPropA(hwnd, kSheetObjectProperty, sheet);
     ::SetWindowSubclass(hwnd, &CPropertySheet::SheetProc, kSubclassId, reinterpret_cast<DWORD_PTR>(sheet));
     sheet->OnSheetInitialized();
   }
@@ -102,7 +102,7 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM) {
 LRESULT CPropertySheet::HandleSheetMessage(const Msg& msg) {
   try {
     LRESULT result = 0;
-    if (OnWndMsg(msg, result)) return result;
+    if (Dispatch(msg, result)) return result;
   } catch (const std::exception& error) {
     ::OutputDebugStringA(error.what());
   } catch (...) {
@@ -116,7 +116,7 @@ LRESULT CALLBACK CPropertySheet::SheetProc(HWND hwnd, UINT message, WPARAM wPara
   auto* sheet = reinterpret_cast<CPropertySheet*>(self);
   if (message == WM_NCDESTROY) {
     ::RemoveWindowSubclass(hwnd, &CPropertySheet::SheetProc, kSubclassId);
-    ::RemovePropA(hwnd, kObjectProperty);
+    ::RemovePropA(hwnd, kSheetObjectProperty);
     sheet->Detach();
     return ::DefSubclassProc(hwnd, message, wParam, lParam);
   }

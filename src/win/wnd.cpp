@@ -34,6 +34,10 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam) 
   }
 }
 
+bool CWnd::Dispatch(const Msg& msg, LRESULT& result) {
+  return (m_messageMap && m_messageMap(msg, result)) || OnWndMsg(msg, result);
+}
+
 bool CWnd::OnWndMsg(const Msg&, LRESULT&) { return false; }
 
 bool CWnd::CreateEx(DWORD exStyle, const char* className, const std::string& title, DWORD style, const RECT& outer,
@@ -59,7 +63,7 @@ LRESULT CALLBACK CWnd::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
   bool handled = false;
   if (self) {
     try {
-      handled = self->OnWndMsg({hwnd, message, wParam, lParam}, result);
+      handled = self->Dispatch({hwnd, message, wParam, lParam}, result);
     } catch (...) {
       ::OutputDebugStringA("VexelPanel: unexpected exception in a window handler");
     }

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
 namespace vexel::win {
@@ -14,6 +16,9 @@ struct Msg {
   WPARAM wParam;
   LPARAM lParam;
 };
+
+template <class T>
+struct MsgEntry;
 
 class CWnd {
  public:
@@ -40,14 +45,13 @@ class CWnd {
   void SetDlgItemText(int id, const std::string& text) const { ::SetDlgItemTextA(m_hWnd, id, text.c_str()); }
   std::string GetDlgItemText(int id) const;
   void EnableWindow(bool enable) const { ::EnableWindow(m_hWnd, enable ? TRUE : FALSE); }
-  void CheckDlgButton(int id, UINT state) const { ::CheckDlgButton(m_hWnd, id, state); }
-  UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
 
   // Sends the message to every child window, and to their children.
   void SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam) const;
 
-  // Handlers of the class's message map; true when the message was handled.
-  virtual bool OnWndMsg(const Msg& msg, LRESULT& result);
+  // Where the window procedures send a message: the class's message map
+  // first, then the framework's own handling; true when it was handled.
+  bool Dispatch(const Msg& msg, LRESULT& result);
 
   // Run once the object is bound to a control of a dialog (win/bound_controls.h).
   virtual void PreSubclassWindow() {}
@@ -56,15 +60,23 @@ class CWnd {
   virtual bool OnChildNotify(const Msg&, LRESULT&) { return false; }
 
   // Creates a window of a class registered with RegisterWindowClass for this
-  // object: its messages reach OnWndMsg from WM_NCCREATE on, and the object
+  // object: its messages reach Dispatch from WM_NCCREATE on, and the object
   // lets go of the handle when the window is gone.
   bool CreateEx(DWORD exStyle, const char* className, const std::string& title, DWORD style, const RECT& outer,
                 HWND parent);
 
  protected:
+  // The framework class's own handling of what the message map left.
+  virtual bool OnWndMsg(const Msg& msg, LRESULT& result);
+  // Gives the object its class's message map (win/message_map.h).
+  template <class T, std::size_t N>
+  void SetMessageMap(const MsgEntry<T> (&map)[N]);
+
   HWND m_hWnd = nullptr;
 
  private:
+  std::function<bool(const Msg&, LRESULT&)> m_messageMap;
+
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   friend bool RegisterWindowClass(WNDCLASSA windowClass);
 };

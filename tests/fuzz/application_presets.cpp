@@ -2,7 +2,7 @@
 // size, matched against each of the four preset tables.
 #include "fuzz_support.h"
 #include "core/ascii_case.h"
-#include "options/application_presets.h"
+#include "modes/application_presets.h"
 #include "store/value_names.h"
 
 using namespace vexel;
@@ -10,9 +10,9 @@ using namespace vexel;
 namespace {
 
 constexpr char kSettingsKey[] = "System\\CurrentControlSet\\Services\\vexel3d\\Device0";
-constexpr const char* kPresetNames[] = {names::ApplicationName, names::NumberOfDmaSubBuffers,
-                                        names::UseFastClear,    names::SupportSoftimage,
-                                        names::DisableMipMaps,  names::SupportSoftimage351};
+constexpr const char* kPresetNames[] = {names::kApplicationName, names::kNumberOfDmaSubBuffers,
+                                        names::kUseFastClear,    names::kSupportSoftimage,
+                                        names::kDisableMipMaps,  names::kSupportSoftimage351};
 
 }  // namespace
 
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto row = MatchStoredPreset(rows, stored);
     if (!row) continue;
     fuzz::Require(*row < rows.size(), "a row beyond the table");
-    fuzz::Require(AsciiLowerCased(rows[*row].Settings.Name) == AsciiLowerCased(*stored.Name), "another name matched");
+    fuzz::Require(AsciiLowerCased(rows[*row].settings.name) == AsciiLowerCased(*stored.name), "another name matched");
   }
   return 0;
 }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "platform/display.h"
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 
 namespace vexel::fuzz {
 
@@ -31,7 +31,7 @@ class FuzzedDisplay final : public Display {
       : supported_(std::move(supported)), result_(result), reply_(reply) {}
 
   int Escape(int32_t code, std::span<const uint8_t> input, std::span<uint8_t> output) override {
-    if (code == QueryEscSupportEscape) {
+    if (code == kQueryEscSupportEscape) {
       return input.size() == 4 && Supports(static_cast<int32_t>(input[0] | input[1] << 8)) ? 1 : 0;
     }
     if (!Supports(code)) return 0;

@@ -11,7 +11,7 @@ using namespace vexel;
 namespace {
 
 constexpr char kSettingsKey[] = "System\\CurrentControlSet\\Services\\vexel3d\\Device0";
-constexpr const char* kPllNames[] = {names::MClkN, names::MClkM, names::MClkP};
+constexpr const char* kPllNames[] = {names::kMClkN, names::kMClkM, names::kMClkP};
 // The fastest clock six bits of N and M and two of P can give: 114.544 MHz x 65 / 2.
 constexpr int32_t kFastestClock = 3723;
 
@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::PutFuzzedValues(input, registry, kSettingsKey, kPllNames);
   const SettingsKey key(registry, kSettingsKey);
   MemoryClockPll stored;
-  if (!key.ReadDword(names::MClkN, stored.n) || !key.ReadDword(names::MClkM, stored.m) ||
-      !key.ReadDword(names::MClkP, stored.p)) {
+  if (!key.ReadDword(names::kMClkN, stored.n) || !key.ReadDword(names::kMClkM, stored.m) ||
+      !key.ReadDword(names::kMClkP, stored.p)) {
     return 0;
   }
   const int32_t clock = MemoryClockFromPll(stored);

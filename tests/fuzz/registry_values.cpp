@@ -18,26 +18,26 @@ namespace {
 constexpr char kDeviceKey[] = "System\\CurrentControlSet\\Services\\Vexel3D\\Device0";
 constexpr char kPerMakerKey[] = "SOFTWARE\\Vexelworks\\VEXELPANEL\\3.3";
 
-constexpr const char* kDeviceMapNames[] = {names::DeviceVideo0};
-constexpr const char* kServiceNames[] = {names::ImagePath};
-constexpr const char* kPerMakerNames[] = {names::InstalledCard, names::RegistryPath};
+constexpr const char* kDeviceMapNames[] = {names::kDeviceVideo0};
+constexpr const char* kServiceNames[] = {names::kImagePath};
+constexpr const char* kPerMakerNames[] = {names::kInstalledCard, names::kRegistryPath};
 // The device key doubles as the settings key, so that its options are read too.
 constexpr const char* kDeviceNames[] = {
-    names::AdapterString,
-    names::ChipType,
-    names::DacType,
-    names::DriverVersion,
-    names::MemorySize,
-    names::LocalbufferLengthBytes,
-    names::InstalledDisplayDrivers,
-    names::DefaultXResolution,
-    names::DefaultYResolution,
-    names::DefaultBitsPerPel,
-    names::DefaultVRefresh,
-    names::ApplicationName,
-    names::MClkN,
-    names::MClkM,
-    names::MClkP,
+    names::kAdapterString,
+    names::kChipType,
+    names::kDacType,
+    names::kDriverVersion,
+    names::kMemorySize,
+    names::kLocalbufferLengthBytes,
+    names::kInstalledDisplayDrivers,
+    names::kDefaultXResolution,
+    names::kDefaultYResolution,
+    names::kDefaultBitsPerPel,
+    names::kDefaultVRefresh,
+    names::kApplicationName,
+    names::kMClkN,
+    names::kMClkM,
+    names::kMClkP,
 };
 
 void ReadSettings(Registry& registry) {
@@ -57,7 +57,7 @@ void ReadSettings(Registry& registry) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
   MemoryRegistry registry;
-  fuzz::PutFuzzedValues(input, registry, names::DeviceMapKey, kDeviceMapNames);
+  fuzz::PutFuzzedValues(input, registry, names::kDeviceMapKey, kDeviceMapNames);
   fuzz::PutFuzzedValues(input, registry, ServiceKeyPath(kDeviceKey), kServiceNames);
   fuzz::PutFuzzedValues(input, registry, kDeviceKey, kDeviceNames);
   fuzz::PutFuzzedValues(input, registry, ProfileKeyPath(kDeviceKey), kDeviceNames);
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::FuzzedDisplay display({}, 0, {});
 
   const std::string deviceKey = FindDeviceKey(registry).value_or("");
-  const std::string mode = ModeText(ReadCurrentMode(registry, display, "", [] {}));
+  const std::string mode = ModeText(ReadCurrentMode(registry, display, "").mode);
   fuzz::Require(mode.find('\n') == std::string::npos, "a mode text of more than one line");
   for (const std::string& key : {deviceKey, std::string(kDeviceKey)}) {
     const AdapterInfo info = GatherAdapterInfo(registry, display, key, "", AsciiNarrowText);

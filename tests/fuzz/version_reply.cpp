@@ -12,10 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider input(data, size);
   const int result = input.ConsumeIntegral<int>();
   const std::vector<uint8_t> reply = input.ConsumeRemainingBytes<uint8_t>();
-  fuzz::FuzzedDisplay display({DriverVersionEscape}, result, reply);
+  fuzz::FuzzedDisplay display({kDriverVersionEscape}, result, reply);
   MemoryRegistry registry;
   const AdapterInfo info = GatherAdapterInfo(registry, display, "", "", AsciiNarrowText);
-  fuzz::Require(info.DisplayDriverVersion.size() <= 50, "version text beyond the reply's 50 code units");
+  fuzz::Require(info.displayDriverVersion.size() <= 50, "version text beyond the reply's 50 code units");
   fuzz::Require(std::ranges::count(ExportText(info), '\n') == 9, "the script is not nine statements");
   return 0;
 }

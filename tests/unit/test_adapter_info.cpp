@@ -8,7 +8,7 @@
 #include "info/adapter_info.h"
 #include "info/driver_text.h"
 #include "info/gather_adapter_info.h"
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 #include "store/driver_info.h"
 #include "store/key_paths.h"
 #include "store/value_names.h"
@@ -54,7 +54,7 @@ class VersionDisplay : public Display {
   bool OutputZeroFilled = false;
 
   int Escape(std::int32_t code, std::span<const std::uint8_t> input, std::span<std::uint8_t> output) override {
-    if (code == QueryEscSupportEscape) {
+    if (code == kQueryEscSupportEscape) {
       return Supported && input.size() == 4 && input[0] == 0x02 && input[1] == 0x08 ? 1 : 0;
     }
     ++VersionCalls;
@@ -79,18 +79,18 @@ bool HasLine(const std::string& text, const std::string& line) {
 // the program shows and writes them, in tests/wine (test_about_page.cpp, test_export.cpp).
 TEST(AdapterTexts, NumbersKeepTheirSignAndMemoryIsWholeMebibytesOrUnsigned32BitHexadecimal) {
   AdapterInfo info;
-  info.DefaultMode.PelsWidth = -1;
-  info.DefaultMode.PelsHeight = 2147483647;
-  info.MemorySize = 0xFFFFFFFFu;
-  info.LocalBufferSize = (8u << 20) - 1;
+  info.defaultMode.PelsWidth = -1;
+  info.defaultMode.PelsHeight = 2147483647;
+  info.memorySize = 0xFFFFFFFFu;
+  info.localBufferSize = (8u << 20) - 1;
   EXPECT_PRED2(HasLine, InformationText(info), "-1x2147483647");
   EXPECT_PRED2(HasLine, InformationText(info), "4095MB");
   EXPECT_PRED2(HasLine, ExportText(info), "Set VexelPanel_Mode=-1x2147483647x0at0Hz");
   EXPECT_PRED2(HasLine, ExportText(info), "Set VexelPanel_FBMem=0xFFFFFFFF");
   EXPECT_PRED2(HasLine, ExportText(info), "Set VexelPanel_LBMem=0x7FFFFF");
-  info.MemorySize = (8u << 20) - 1;
+  info.memorySize = (8u << 20) - 1;
   EXPECT_PRED2(HasLine, InformationText(info), "7MB");
-  info.MemorySize = (1u << 20) - 1;
+  info.memorySize = (1u << 20) - 1;
   EXPECT_PRED2(HasLine, InformationText(info), "0MB");
 }
 
@@ -98,8 +98,8 @@ TEST(AdapterTexts, NumbersKeepTheirSignAndMemoryIsWholeMebibytesOrUnsigned32BitH
 // page's lines against their labels.
 TEST(AdapterTexts, ALineBreakInsideADriverTextStaysOnItsLine) {
   AdapterInfo info;
-  info.Adapter = "Vexel\r\ndel /q *";
-  info.DisplayDriverVersion = "2.3\n";
+  info.adapter = "Vexel\r\ndel /q *";
+  info.displayDriverVersion = "2.3\n";
   EXPECT_PRED2(HasLine, ExportText(info), "Set VexelPanel_Adapter=Vexel  del /q *");
   EXPECT_PRED2(HasLine, ExportText(info), "Set VexelPanel_Display=2.3 ");
   EXPECT_PRED2(HasLine, InformationText(info), "Vexel  del /q *");
@@ -129,23 +129,23 @@ class GatherAdapterInfoTest : public ::testing::Test {
  protected:
   GatherAdapterInfoTest() {
     const std::string_view imagePath("\\SystemRoot\\System32\\drivers\\vexel3d.sys\0", 42);
-    registry_.Put(Hive::LocalMachine, ServiceKeyPath(kDeviceKey), names::ImagePath, Narrow(kRegExpandSz, imagePath));
-    PutDevice(names::InstalledDisplayDrivers, Narrow(kRegMultiSz, std::string_view("vexel3d\0\0", 9)));
-    PutDevice(names::AdapterString, BinaryWithNul(u"VexelHawk"));
-    PutDevice(names::ChipType, BinaryWithNul(u"GLINT 300SX + GLINT Delta"));
-    PutDevice(names::DacType, BinaryWithNul(u"TI TVP3026"));
-    PutDevice(names::DriverVersion, BinaryWithNul(u"1.1"));
+    registry_.Put(Hive::LocalMachine, ServiceKeyPath(kDeviceKey), names::kImagePath, Narrow(kRegExpandSz, imagePath));
+    PutDevice(names::kInstalledDisplayDrivers, Narrow(kRegMultiSz, std::string_view("vexel3d\0\0", 9)));
+    PutDevice(names::kAdapterString, BinaryWithNul(u"VexelHawk"));
+    PutDevice(names::kChipType, BinaryWithNul(u"GLINT 300SX + GLINT Delta"));
+    PutDevice(names::kDacType, BinaryWithNul(u"TI TVP3026"));
+    PutDevice(names::kDriverVersion, BinaryWithNul(u"1.1"));
     PutMode(kDeviceKey, {1280, 1024, 15, 75});
-    PutDevice(names::MemorySize, Dword(8u << 20));
-    PutDevice(names::LocalbufferLengthBytes, Dword(4u << 20));
+    PutDevice(names::kMemorySize, Dword(8u << 20));
+    PutDevice(names::kLocalbufferLengthBytes, Dword(4u << 20));
   }
 
   void PutDevice(std::string_view name, StoredValue value) {
     registry_.Put(Hive::LocalMachine, kDeviceKey, name, std::move(value));
   }
   void PutMode(std::string_view key, const std::array<std::uint32_t, 4>& mode) {
-    const char* const values[] = {names::DefaultXResolution, names::DefaultYResolution, names::DefaultBitsPerPel,
-                                  names::DefaultVRefresh};
+    const char* const values[] = {names::kDefaultXResolution, names::kDefaultYResolution, names::kDefaultBitsPerPel,
+                                  names::kDefaultVRefresh};
     for (std::size_t i = 0; i < mode.size(); ++i) registry_.Put(Hive::LocalMachine, key, values[i], Dword(mode[i]));
   }
   AdapterInfo Gather(std::string_view deviceKey = kDeviceKey, NarrowConverter toNarrow = &AsciiNarrowText) {
@@ -173,30 +173,30 @@ TEST_F(GatherAdapterInfoTest, ReadsEveryValueTheBoardPublishesAsksTheVersionOnce
   EXPECT_TRUE(display_.OutputZeroFilled);
   const AdapterInfo bracketed =
       Gather(kDeviceKey, [](std::u16string_view text) { return "[" + AsciiNarrowText(text) + "]"; });
-  EXPECT_EQ("[VexelHawk]", bracketed.Adapter) << "every UTF-16 text goes through the converter";
-  EXPECT_EQ("[GLINT 300SX + GLINT Delta]", bracketed.Chip);
-  EXPECT_EQ("[TI TVP3026]", bracketed.Dac);
-  EXPECT_EQ("[1.1]", bracketed.MiniportVersion);
-  EXPECT_EQ("[2.3]", bracketed.DisplayDriverVersion);
-  EXPECT_EQ("vexel3d.dll", bracketed.DisplayDriverFile);
+  EXPECT_EQ("[VexelHawk]", bracketed.adapter) << "every UTF-16 text goes through the converter";
+  EXPECT_EQ("[GLINT 300SX + GLINT Delta]", bracketed.chip);
+  EXPECT_EQ("[TI TVP3026]", bracketed.dac);
+  EXPECT_EQ("[1.1]", bracketed.miniportVersion);
+  EXPECT_EQ("[2.3]", bracketed.displayDriverVersion);
+  EXPECT_EQ("vexel3d.dll", bracketed.displayDriverFile);
 }
 
 TEST_F(GatherAdapterInfoTest, DriverVersionOnlyFromAnAnswerToTheEscapeAndAtMostFiftyUnits) {
   display_.Supported = false;
-  EXPECT_EQ("", Gather().DisplayDriverVersion);
+  EXPECT_EQ("", Gather().displayDriverVersion);
   EXPECT_EQ(0, display_.VersionCalls);
   display_.Supported = true;
   display_.Result = 0;
-  EXPECT_EQ("", Gather().DisplayDriverVersion);
+  EXPECT_EQ("", Gather().displayDriverVersion);
   display_.Result = -1;  // anything but zero counts as an answer
-  EXPECT_EQ("2.3", Gather().DisplayDriverVersion);
+  EXPECT_EQ("2.3", Gather().displayDriverVersion);
   display_.Reply = Utf16Bytes(std::u16string(60, u'7'));
-  EXPECT_EQ(std::string(50, '7'), Gather().DisplayDriverVersion);
+  EXPECT_EQ(std::string(50, '7'), Gather().displayDriverVersion);
 }
 
 TEST_F(GatherAdapterInfoTest, NothingReadableOrAnUnknownDeviceKeyLeavesEveryInitialValue) {
   AdapterInfo expected;
-  expected.OpenGL = kOpenGL;
+  expected.openGL = kOpenGL;
   display_.Supported = false;
   MemoryRegistry empty;
   const AdapterInfo info = GatherAdapterInfo(empty, display_, kDeviceKey, kOpenGL, &AsciiNarrowText);
@@ -204,8 +204,8 @@ TEST_F(GatherAdapterInfoTest, NothingReadableOrAnUnknownDeviceKeyLeavesEveryInit
             InformationText(info));
   EXPECT_EQ(ExportText(expected), ExportText(info));
   // An empty path would open the machine root itself.
-  registry_.Put(Hive::LocalMachine, "", names::AdapterString, BinaryWithNul(u"Root"));
-  registry_.Put(Hive::LocalMachine, "", names::MemorySize, Dword(1u << 20));
+  registry_.Put(Hive::LocalMachine, "", names::kAdapterString, BinaryWithNul(u"Root"));
+  registry_.Put(Hive::LocalMachine, "", names::kMemorySize, Dword(1u << 20));
   EXPECT_EQ(ExportText(expected), ExportText(Gather("")));
 }
 
@@ -213,34 +213,34 @@ TEST_F(GatherAdapterInfoTest, DefaultSettingsFromTheDeviceKeyElseTheProfileKey) 
   PutMode(ProfileKeyPath(kDeviceKey), {800, 600, 8, 60});
   RegKey device;
   registry_.OpenKey(Hive::LocalMachine, kDeviceKey, device);
-  device.DeleteValue(names::DefaultXResolution);
-  device.DeleteValue(names::DefaultVRefresh);
+  device.DeleteValue(names::kDefaultXResolution);
+  device.DeleteValue(names::kDefaultVRefresh);
   EXPECT_PRED2(HasLine, ExportText(Gather()), "Set VexelPanel_Mode=800x1024x15at60Hz");
   // A value too long for a double word cannot be read from the device key.
-  PutDevice(names::DefaultBitsPerPel, {kRegBinary, std::vector<std::uint8_t>(8, 1)});
-  EXPECT_EQ(8, Gather().DefaultMode.BitsPerPel);
+  PutDevice(names::kDefaultBitsPerPel, {kRegBinary, std::vector<std::uint8_t>(8, 1)});
+  EXPECT_EQ(8, Gather().defaultMode.BitsPerPel);
 }
 
 // Several display drivers: the About page test in tests/wine takes the first.
 TEST_F(GatherAdapterInfoTest, ADisplayDriverListWithoutAnyTerminatorStillNamesTheDriver) {
-  PutDevice(names::InstalledDisplayDrivers, Narrow(kRegMultiSz, "vexelgl"));
-  EXPECT_EQ("vexelgl.dll", Gather().DisplayDriverFile);
+  PutDevice(names::kInstalledDisplayDrivers, Narrow(kRegMultiSz, "vexelgl"));
+  EXPECT_EQ("vexelgl.dll", Gather().displayDriverFile);
 }
 
 TEST_F(GatherAdapterInfoTest, Utf16ValuesOfOddLengthOrWithoutTerminatorOrWithALateNulOrHuge) {
   StoredValue odd = Binary(u"VexelHawk");
   odd.data.push_back('X');
-  PutDevice(names::AdapterString, odd);
-  PutDevice(names::ChipType, Binary(u"GLINT"));
-  PutDevice(names::DacType, Binary(std::u16string_view(u"TI\0garbage", 10)));
-  PutDevice(names::DriverVersion, Binary(u""));
+  PutDevice(names::kAdapterString, odd);
+  PutDevice(names::kChipType, Binary(u"GLINT"));
+  PutDevice(names::kDacType, Binary(std::u16string_view(u"TI\0garbage", 10)));
+  PutDevice(names::kDriverVersion, Binary(u""));
   const AdapterInfo info = Gather();
-  EXPECT_EQ("VexelHawk", info.Adapter);
-  EXPECT_EQ("GLINT", info.Chip);
-  EXPECT_EQ("TI", info.Dac);
-  EXPECT_EQ("", info.MiniportVersion);
-  PutDevice(names::AdapterString, Binary(std::u16string(1u << 20, u'A')));
-  EXPECT_EQ(std::string(1u << 20, 'A'), Gather().Adapter);
+  EXPECT_EQ("VexelHawk", info.adapter);
+  EXPECT_EQ("GLINT", info.chip);
+  EXPECT_EQ("TI", info.dac);
+  EXPECT_EQ("", info.miniportVersion);
+  PutDevice(names::kAdapterString, Binary(std::u16string(1u << 20, u'A')));
+  EXPECT_EQ(std::string(1u << 20, 'A'), Gather().adapter);
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "mode_test_support.h"
-#include "options/application_presets.h"
-#include "platform/memory_registry.h"
+#include "modes/application_presets.h"
+#include "shared/memory_registry.h"
 
 namespace vexel {
 namespace {
@@ -34,32 +34,32 @@ TEST(ApplicationPresetVariant, EightMegabytesAndA32BitLocalBufferEachSetTheirBit
 
 TEST(ApplicationPresets, EveryVariantListsTheSameNamesAndOnlyThe32BitOnesUseFastClear) {
   for (std::size_t variant = 0; variant < 4; ++variant) {
-    for (std::size_t row = 0; row < ApplicationPresetRows; ++row) {
+    for (std::size_t row = 0; row < kApplicationPresetRows; ++row) {
       const ApplicationPreset& preset = ApplicationPresets[variant][row];
-      EXPECT_STREQ(preset.Settings.Name, ApplicationPresets[0][row].Settings.Name);
-      EXPECT_EQ(preset.Settings.SupportSoftimage, 0);
+      EXPECT_STREQ(preset.settings.name, ApplicationPresets[0][row].settings.name);
+      EXPECT_EQ(preset.settings.supportSoftimage, 0);
       if (variant < 2) {
-        EXPECT_EQ(preset.Settings.UseFastClear, 0) << variant << "/" << row;
+        EXPECT_EQ(preset.settings.useFastClear, 0) << variant << "/" << row;
       }
-      EXPECT_EQ(preset.Mode.DisplayFrequency, row >= 10 ? 60 : 0) << variant << "/" << row;
+      EXPECT_EQ(preset.mode.DisplayFrequency, row >= 10 ? 60 : 0) << variant << "/" << row;
     }
   }
-  EXPECT_STREQ(ApplicationPresets[0][ApplicationPresetSeparator].Settings.Name, "");
+  EXPECT_STREQ(ApplicationPresets[0][kApplicationPresetSeparator].settings.name, "");
 }
 
 TEST(ApplicationPresets, ModesFollowTheBoardsMemory) {
-  EXPECT_EQ(ApplicationPresets[1][1].Mode, (DisplayMode{15, 1280, 1024, 0}));  // AutoCAD, 8 MB
-  EXPECT_EQ(ApplicationPresets[0][1].Mode, (DisplayMode{8, 1280, 1024, 0}));
-  EXPECT_EQ(ApplicationPresets[3][4].Mode, (DisplayMode{32, 1024, 768, 0}));   // Softimage
-  EXPECT_EQ(ApplicationPresets[2][2].Mode, (DisplayMode{15, 1280, 1024, 0}));  // AVS
-  EXPECT_EQ(ApplicationPresets[2][10].Mode, (DisplayMode{15, 1024, 768, 60}));
+  EXPECT_EQ(ApplicationPresets[1][1].mode, (DisplayMode{15, 1280, 1024, 0}));  // AutoCAD, 8 MB
+  EXPECT_EQ(ApplicationPresets[0][1].mode, (DisplayMode{8, 1280, 1024, 0}));
+  EXPECT_EQ(ApplicationPresets[3][4].mode, (DisplayMode{32, 1024, 768, 0}));   // Softimage
+  EXPECT_EQ(ApplicationPresets[2][2].mode, (DisplayMode{15, 1280, 1024, 0}));  // AVS
+  EXPECT_EQ(ApplicationPresets[2][10].mode, (DisplayMode{15, 1024, 768, 60}));
   for (const ApplicationPresetTable& rows : ApplicationPresets) {
-    EXPECT_STREQ(rows[11].Settings.Name, "Minimal Configuration");
-    EXPECT_EQ(rows[11].Mode, (DisplayMode{8, 1024, 768, 60}));
-    EXPECT_EQ(rows[11].Settings.UseFastClear, 0);
+    EXPECT_STREQ(rows[11].settings.name, "Minimal Configuration");
+    EXPECT_EQ(rows[11].mode, (DisplayMode{8, 1024, 768, 60}));
+    EXPECT_EQ(rows[11].settings.useFastClear, 0);
   }
-  EXPECT_EQ(ApplicationPresets[3][7].Settings.UseFastClear, 0);  // I-DEAS
-  EXPECT_EQ(ApplicationPresets[3][0].Settings.NumberOfDmaSubBuffers, 2);
+  EXPECT_EQ(ApplicationPresets[3][7].settings.useFastClear, 0);  // I-DEAS
+  EXPECT_EQ(ApplicationPresets[3][0].settings.numberOfDmaSubBuffers, 2);
 }
 
 // A key that records the names it is given to write, in order.
@@ -91,7 +91,7 @@ TEST(StoreAppSettings, WritesTheNameWithoutNulThenTheOptionsInTheDriversOrder) {
   RecordingRegistry recorder;
   WriteFailures failures;
   SettingsKey recorded(recorder, kKey);
-  StoreAppSettings(recorded, ApplicationPresets[0][6].Settings, failures);
+  StoreAppSettings(recorded, ApplicationPresets[0][6].settings, failures);
   EXPECT_EQ(recorder.names, (std::vector<std::string>{"OpenGL.ApplicationName", "Vexel3DDMA.NumberOfDMASubBuffers",
                                                       "OpenGL.UseFastClear", "OpenGL.SupportSoftimage",
                                                       "OpenGL.DisableMipMaps", "OpenGL.SupportSoftimage351"}));
@@ -99,7 +99,7 @@ TEST(StoreAppSettings, WritesTheNameWithoutNulThenTheOptionsInTheDriversOrder) {
   MemoryRegistry registry;
   registry.Put(Hive::LocalMachine, kKey, "Other", {kRegDword, {0, 0, 0, 0}});
   SettingsKey key(registry, kKey);
-  StoreAppSettings(key, ApplicationPresets[0][6].Settings, failures);
+  StoreAppSettings(key, ApplicationPresets[0][6].settings, failures);
   const std::string name = "Pro/ENGINEER or Pro/JR.";
   EXPECT_EQ(registry.Find(Hive::LocalMachine, kKey, "OpenGL.ApplicationName"),
             (StoredValue{kRegSz, {name.begin(), name.end()}}));
@@ -129,24 +129,24 @@ class PresetMatching : public ::testing::Test {
 // crosswise, the rows where the two differ would never be found again.
 TEST_F(PresetMatching, EveryNamedRowOfEveryVariantIsFoundOnceStored) {
   for (std::size_t variant = 0; variant < 4; ++variant) {
-    for (std::size_t row = 0; row < ApplicationPresetRows; ++row) {
-      if (row == ApplicationPresetSeparator) continue;
-      Store(ApplicationPresets[variant][row].Settings);
-      EXPECT_EQ(Match(variant), row) << "variant " << variant << ", " << ApplicationPresets[variant][row].Settings.Name;
+    for (std::size_t row = 0; row < kApplicationPresetRows; ++row) {
+      if (row == kApplicationPresetSeparator) continue;
+      Store(ApplicationPresets[variant][row].settings);
+      EXPECT_EQ(Match(variant), row) << "variant " << variant << ", " << ApplicationPresets[variant][row].settings.name;
     }
   }
 }
 
 TEST_F(PresetMatching, NameIgnoresLetterCaseButEveryOptionMustBeEqualAndReadable) {
   for (std::size_t variant = 0; variant < 4; ++variant) {
-    Store(ApplicationPresets[variant][1].Settings);
+    Store(ApplicationPresets[variant][1].settings);
     registry.Put(Hive::LocalMachine, kKey, "OpenGL.ApplicationName", {kRegSz, {'a', 'U', 'T', 'O', 'c', 'a', 'd'}});
     EXPECT_EQ(Match(variant), 1u) << variant;
   }
-  Store(ApplicationPresets[0][8].Settings);  // SolidWorks
+  Store(ApplicationPresets[0][8].settings);  // SolidWorks
   PutDword("Vexel3DDMA.NumberOfDMASubBuffers", 4);
   EXPECT_EQ(Match(0), std::nullopt);
-  Store(ApplicationPresets[0][8].Settings);
+  Store(ApplicationPresets[0][8].settings);
   registry.Put(Hive::LocalMachine, kKey, "OpenGL.DisableMipMaps", {kRegDword, {0, 0, 0, 0, 0}});
   EXPECT_EQ(Match(0), std::nullopt);
 }
@@ -155,8 +155,8 @@ TEST_F(PresetMatching, NoNameOrAnUnknownNameMatchesNothingAndAnEmptyNameOnlyTheS
   EXPECT_EQ(Match(0), std::nullopt);
   Store({"Blender", 0, 0, 5, 0, 0});
   EXPECT_EQ(Match(0), std::nullopt);
-  Store(ApplicationPresets[2][ApplicationPresetSeparator].Settings);
-  EXPECT_EQ(Match(2), ApplicationPresetSeparator);
+  Store(ApplicationPresets[2][kApplicationPresetSeparator].settings);
+  EXPECT_EQ(Match(2), kApplicationPresetSeparator);
   EXPECT_EQ(Match(0), std::nullopt);  // fast clear differs
 }
 

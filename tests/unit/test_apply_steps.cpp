@@ -7,7 +7,7 @@
 
 #include "mode_test_support.h"
 #include "modes/apply_steps.h"
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 #include "store/key_paths.h"
 #include "store/value_names.h"
 
@@ -138,7 +138,7 @@ TEST(StoreDefaultMode, GoesToTheProfileCopyWhenItOpensAndReportsEveryWriteThatFa
   EXPECT_TRUE(StoreDefaultMode(registry, kSettingsKey, kChosen, failures));
   EXPECT_EQ(registry.ValueCount(Hive::LocalMachine, kSettingsKey), 1u) << "the profile copy opened";
   ASSERT_EQ(failures.Entries().size(), 4u);
-  EXPECT_EQ(failures.Entries()[3].value, names::DefaultVRefresh);
+  EXPECT_EQ(failures.Entries()[3].value, names::kDefaultVRefresh);
   EXPECT_EQ(failures.Entries()[3].status, kAccessDenied);
 }
 

@@ -7,13 +7,13 @@ namespace {
 
 void PutBytes(DriverInfoReply& reply, size_t offset, std::initializer_list<uint8_t> bytes) {
   for (uint8_t byte : bytes) {
-    reply.Bytes.at(offset++) = byte;
+    reply.bytes.at(offset++) = byte;
   }
 }
 
 TEST(DriverInfoReply, StartsAllZeroAndUnsupported) {
   const DriverInfoReply reply;
-  EXPECT_EQ(sizeof(reply.Bytes), 280u);
+  EXPECT_EQ(sizeof(reply.bytes), 280u);
   EXPECT_EQ(reply.VendorId(), 0u);
   EXPECT_EQ(reply.BoardModel(), 0u);
   EXPECT_EQ(reply.LocalBufferSize(), 0u);
@@ -23,7 +23,7 @@ TEST(DriverInfoReply, StartsAllZeroAndUnsupported) {
 
 TEST(DriverInfoReply, DecodesLittleEndianFieldsUntouchedByTheirNeighbours) {
   DriverInfoReply reply;
-  reply.Bytes.fill(0xAA);
+  reply.bytes.fill(0xAA);
   PutBytes(reply, 8, {0x3D, 0x3D, 0x00, 0x00});
   PutBytes(reply, 20, {0x01, 0x00, 0x00, 0x00});
   PutBytes(reply, 28, {0x00, 0x00, 0x80, 0x00});
@@ -49,11 +49,11 @@ TEST(DriverInfoReply, UsesAllFourBytesWithoutSignExtension) {
 }
 
 TEST(DriverAnswered, NeedsBothEscapesAndAPositiveResult) {
-  EXPECT_TRUE(DriverAnswered({.VersionSupported = true, .InfoSupported = true, .InfoResult = 1}));
-  EXPECT_FALSE(DriverAnswered({.VersionSupported = true, .InfoSupported = true, .InfoResult = 0}));
-  EXPECT_FALSE(DriverAnswered({.VersionSupported = true, .InfoSupported = true, .InfoResult = -1}));
-  EXPECT_FALSE(DriverAnswered({.VersionSupported = false, .InfoSupported = true, .InfoResult = 280}));
-  EXPECT_FALSE(DriverAnswered({.VersionSupported = true, .InfoSupported = false, .InfoResult = 280}));
+  EXPECT_TRUE(DriverAnswered({.versionSupported = true, .infoSupported = true, .infoResult = 1}));
+  EXPECT_FALSE(DriverAnswered({.versionSupported = true, .infoSupported = true, .infoResult = 0}));
+  EXPECT_FALSE(DriverAnswered({.versionSupported = true, .infoSupported = true, .infoResult = -1}));
+  EXPECT_FALSE(DriverAnswered({.versionSupported = false, .infoSupported = true, .infoResult = 280}));
+  EXPECT_FALSE(DriverAnswered({.versionSupported = true, .infoSupported = false, .infoResult = 280}));
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "mode_test_support.h"
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 #include "store/driver_store.h"
 #include "store/value_names.h"
 
@@ -31,7 +31,7 @@ class ScriptedDisplay : public Display {
   size_t InfoOutputSize = 0;
 
   int Escape(int32_t code, std::span<const uint8_t> input, std::span<uint8_t> output) override {
-    if (code == QueryEscSupportEscape) {
+    if (code == kQueryEscSupportEscape) {
       const int32_t asked = input.size() == 4 ? input[0] | input[1] << 8 : 0;
       Codes.push_back(-asked);
       return Supported.contains(asked) ? 1 : 0;
@@ -58,21 +58,21 @@ StoredValue Dword(uint32_t value) {
 StoredValue Text(std::string_view text) { return {kRegSz, {text.begin(), text.end()}}; }
 
 void PutDeviceMap(MemoryRegistry& registry, std::string_view value) {
-  registry.Put(Hive::LocalMachine, names::DeviceMapKey, names::DeviceVideo0, Text(value));
+  registry.Put(Hive::LocalMachine, names::kDeviceMapKey, names::kDeviceVideo0, Text(value));
 }
 
 void PutStartupMode(MemoryRegistry& registry, std::string_view key, const DisplayMode& mode) {
-  registry.Put(Hive::LocalMachine, key, names::DefaultXResolution, Dword(static_cast<uint32_t>(mode.PelsWidth)));
-  registry.Put(Hive::LocalMachine, key, names::DefaultYResolution, Dword(static_cast<uint32_t>(mode.PelsHeight)));
-  registry.Put(Hive::LocalMachine, key, names::DefaultBitsPerPel, Dword(static_cast<uint32_t>(mode.BitsPerPel)));
-  registry.Put(Hive::LocalMachine, key, names::DefaultVRefresh, Dword(static_cast<uint32_t>(mode.DisplayFrequency)));
+  registry.Put(Hive::LocalMachine, key, names::kDefaultXResolution, Dword(static_cast<uint32_t>(mode.PelsWidth)));
+  registry.Put(Hive::LocalMachine, key, names::kDefaultYResolution, Dword(static_cast<uint32_t>(mode.PelsHeight)));
+  registry.Put(Hive::LocalMachine, key, names::kDefaultBitsPerPel, Dword(static_cast<uint32_t>(mode.BitsPerPel)));
+  registry.Put(Hive::LocalMachine, key, names::kDefaultVRefresh, Dword(static_cast<uint32_t>(mode.DisplayFrequency)));
 }
 
 // How the value's text becomes a path is DeviceKeyFromDeviceMap's part (test_key_paths.cpp).
 TEST(FindDeviceKey, TheDeviceMapsVideo0ValueAsAKeyPathOrNothing) {
   MemoryRegistry registry;
   EXPECT_FALSE(FindDeviceKey(registry));
-  registry.Put(Hive::LocalMachine, names::DeviceMapKey, "\\Device\\Video1", Text("System\\X"));
+  registry.Put(Hive::LocalMachine, names::kDeviceMapKey, "\\Device\\Video1", Text("System\\X"));
   EXPECT_FALSE(FindDeviceKey(registry));
   PutDeviceMap(registry, "\\Registry\\Machine\\System\\CurrentControlSet\\Control\\Video\\{1D2}\\0000\0"sv);
   EXPECT_EQ("System\\CurrentControlSet\\Control\\Video\\{1D2}\\0000", FindDeviceKey(registry));
@@ -83,14 +83,14 @@ TEST(FindDeviceKey, TheDeviceMapsVideo0ValueAsAKeyPathOrNothing) {
 class QueryDriverInfoTest : public ::testing::Test {
  protected:
   QueryDriverInfoTest() {
-    registry.Put(Hive::LocalMachine, DeviceKey, names::MemorySize, Dword(8u << 20));
-    info.Bytes.fill(0x11);
+    registry.Put(Hive::LocalMachine, DeviceKey, names::kMemorySize, Dword(8u << 20));
+    info.bytes.fill(0x11);
   }
 
   bool Query() { return QueryDriverInfo(registry, display, DeviceKey, info, answered, memorySize); }
 
   bool ReplyIsAll(uint8_t value) const {
-    return std::ranges::all_of(info.Bytes, [value](uint8_t byte) { return byte == value; });
+    return std::ranges::all_of(info.bytes, [value](uint8_t byte) { return byte == value; });
   }
 
   MemoryRegistry registry;
@@ -101,21 +101,21 @@ class QueryDriverInfoTest : public ::testing::Test {
 };
 
 TEST_F(QueryDriverInfoTest, ADriverWithBothEscapesFillsTheWholeReply) {
-  display.Supported = {DriverVersionEscape, DriverInfoEscape};
+  display.Supported = {kDriverVersionEscape, kDriverInfoEscape};
   EXPECT_TRUE(Query());
   EXPECT_TRUE(answered);
   EXPECT_TRUE(ReplyIsAll(0x5A));
   EXPECT_EQ(8u << 20, memorySize);
-  EXPECT_EQ((std::vector<int32_t>{-DriverVersionEscape, -DriverInfoEscape, DriverInfoEscape}), display.Codes);
+  EXPECT_EQ((std::vector<int32_t>{-kDriverVersionEscape, -kDriverInfoEscape, kDriverInfoEscape}), display.Codes);
   EXPECT_EQ((std::vector<uint8_t>{0x13, 0x08, 0, 0}), display.InfoInput);
   EXPECT_EQ(280u, display.InfoOutputSize);
 }
 
 TEST_F(QueryDriverInfoTest, NoVersionEscapeOrAResultOfZeroOrLessLeavesTheReplyAndOnlyAMissingKeyTheSize) {
-  display.Supported = {DriverInfoEscape};
+  display.Supported = {kDriverInfoEscape};
   EXPECT_FALSE(Query());
-  EXPECT_EQ(std::vector<int32_t>{-DriverVersionEscape}, display.Codes) << "the information escape is not asked";
-  display.Supported = {DriverVersionEscape, DriverInfoEscape};
+  EXPECT_EQ(std::vector<int32_t>{-kDriverVersionEscape}, display.Codes) << "the information escape is not asked";
+  display.Supported = {kDriverVersionEscape, kDriverInfoEscape};
   for (const int result : {0, -1}) {
     display.InfoResult = result;
     EXPECT_FALSE(Query()) << result;
@@ -127,7 +127,7 @@ TEST_F(QueryDriverInfoTest, NoVersionEscapeOrAResultOfZeroOrLessLeavesTheReplyAn
   QueryDriverInfo(registry, display, "System\\Missing", info, answered, memorySize);
   EXPECT_EQ(77u, memorySize) << "a missing device key leaves the size";
   // Without a device key the machine root itself is not read in its place.
-  registry.Put(Hive::LocalMachine, "", names::MemorySize, Dword(4u << 20));
+  registry.Put(Hive::LocalMachine, "", names::kMemorySize, Dword(4u << 20));
   QueryDriverInfo(registry, display, "", info, answered, memorySize);
   EXPECT_EQ(77u, memorySize) << "an unknown device key leaves the size";
 }
@@ -156,9 +156,9 @@ TEST(ReadCurrentMode, TheStoredModeOnlyWhenCompleteAndNoCardIsNamedElseTheRunnin
     if (c.deviceMap) PutDeviceMap(registry, "\\Registry\\Machine\\System\\Video\\0000");
     PutStartupMode(registry, "System\\Video\\0000", c.stored);
     ScriptedDisplay display;
-    int marks = 0;
-    EXPECT_EQ(c.takesStored ? c.stored : running, ReadCurrentMode(registry, display, c.cardName, [&] { ++marks; }));
-    EXPECT_EQ(c.takesStored ? 0 : 1, marks);
+    const CurrentModeReading reading = ReadCurrentMode(registry, display, c.cardName);
+    EXPECT_EQ(c.takesStored ? c.stored : running, reading.mode);
+    EXPECT_EQ(!c.takesStored, reading.running);
   }
 }
 
@@ -168,7 +168,7 @@ TEST(ReadCurrentMode, OnlySixteenBitsAreReportedAsFifteen) {
   const std::pair<int32_t, int32_t> depths[] = {{16, 15}, {15, 15}, {8, 8}, {24, 24}, {32, 32}};
   for (const auto& [reported, expected] : depths) {
     display.Running.bitsPerPixel = reported;
-    EXPECT_EQ(expected, ReadCurrentMode(registry, display, "", [] {}).BitsPerPel) << reported;
+    EXPECT_EQ(expected, ReadCurrentMode(registry, display, "").mode.BitsPerPel) << reported;
   }
 }
 
@@ -176,19 +176,19 @@ TEST(PerMakerKey, StoresBothTextsWithTheirNulAndReadReplacesOnlyWhatIsStored) {
   MemoryRegistry registry;
   PerMakerValues values{"KEPT", "KEPT"};
   ReadPerMakerKey(registry, PerMakerKey, values);
-  EXPECT_EQ("KEPT", values.CardName);
-  EXPECT_EQ("KEPT", values.RegistryPath);
-  registry.Put(Hive::LocalMachine, PerMakerKey, names::RegistryPath, Text("System\\X"));
+  EXPECT_EQ("KEPT", values.cardName);
+  EXPECT_EQ("KEPT", values.registryPath);
+  registry.Put(Hive::LocalMachine, PerMakerKey, names::kRegistryPath, Text("System\\X"));
   ReadPerMakerKey(registry, PerMakerKey, values);
-  EXPECT_EQ("KEPT", values.CardName);
-  EXPECT_EQ("System\\X", values.RegistryPath);
+  EXPECT_EQ("KEPT", values.cardName);
+  EXPECT_EQ("System\\X", values.registryPath);
 
   EXPECT_EQ(kOk, WritePerMakerKey(registry, PerMakerKey, {"VEXELHAWK", ""}));
-  EXPECT_EQ(Text("VEXELHAWK\0"sv), registry.Find(Hive::LocalMachine, PerMakerKey, names::InstalledCard));
-  EXPECT_EQ(Text("\0"sv), registry.Find(Hive::LocalMachine, PerMakerKey, names::RegistryPath));
+  EXPECT_EQ(Text("VEXELHAWK\0"sv), registry.Find(Hive::LocalMachine, PerMakerKey, names::kInstalledCard));
+  EXPECT_EQ(Text("\0"sv), registry.Find(Hive::LocalMachine, PerMakerKey, names::kRegistryPath));
   ReadPerMakerKey(registry, PerMakerKey, values);
-  EXPECT_EQ("VEXELHAWK", values.CardName);
-  EXPECT_EQ("", values.RegistryPath);
+  EXPECT_EQ("VEXELHAWK", values.cardName);
+  EXPECT_EQ("", values.registryPath);
 }
 
 TEST(PerMakerKey, ReportsTheStatusOfAFailedCreateOrWrite) {

@@ -62,5 +62,10 @@ TEST(PerMakerKeyPath, JoinsNameAndVersionWithoutLimit) {
   EXPECT_EQ(PerMakerKeyPath(longName, "3.3"), "SOFTWARE\\Vexelworks\\" + longName + "\\3.3");
 }
 
+TEST(PerMakerKeyPath, NoneWithoutBothParts) {
+  EXPECT_EQ(PerMakerKeyPath(std::nullopt, "3.3"), std::nullopt);
+  EXPECT_EQ(PerMakerKeyPath("VEXELPANEL", ""), std::nullopt);
+}
+
 }  // namespace
 }  // namespace vexel

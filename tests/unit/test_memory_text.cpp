@@ -20,9 +20,9 @@ struct MemoryCase {
 
 DriverInfoReply Reply(const MemoryCase& c) {
   DriverInfoReply reply;
-  WriteLittleEndian32(reply.Bytes, DriverInfoReply::VendorIdOffset, c.vendor);
-  WriteLittleEndian32(reply.Bytes, DriverInfoReply::LocalBufferSizeOffset, c.localBufferSize);
-  WriteLittleEndian32(reply.Bytes, DriverInfoReply::LocalBufferWidthOffset, c.localBufferWidth);
+  WriteLittleEndian32(reply.bytes, DriverInfoReply::kVendorIdOffset, c.vendor);
+  WriteLittleEndian32(reply.bytes, DriverInfoReply::kLocalBufferSizeOffset, c.localBufferSize);
+  WriteLittleEndian32(reply.bytes, DriverInfoReply::kLocalBufferWidthOffset, c.localBufferWidth);
   return reply;
 }
 

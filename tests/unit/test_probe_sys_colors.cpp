@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "info/sys_colors.h"
-#include "platform/memory_registry.h"
+#include "info/probe/sys_colors.h"
+#include "shared/memory_registry.h"
 
 namespace vexel {
 namespace {

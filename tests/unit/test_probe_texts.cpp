@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "info/error_text.h"
-#include "info/probe_result.h"
 #include "core/ascii_case.h"
+#include "info/probe/error_text.h"
+#include "info/probe/probe_result.h"
 
 namespace vexel {
 namespace {

@@ -1,8 +1,8 @@
 // The OpenGL window's placement and the palette for palette pixel formats.
 #include <gtest/gtest.h>
 
-#include "info/gl_window_rect.h"
-#include "info/rgb_palette.h"
+#include "info/probe/gl_window_rect.h"
+#include "info/probe/rgb_palette.h"
 
 namespace vexel {
 namespace {

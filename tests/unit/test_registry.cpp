@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "../shared/registry_contract.h"
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
+#include "shared/registry_contract.h"
 
 namespace vexel::contract {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 #include "store/settings_key.h"
 #include "store/write_failures.h"
 

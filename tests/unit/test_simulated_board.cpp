@@ -11,7 +11,7 @@
 #include "info/gather_adapter_info.h"
 #include "mode_test_support.h"
 #include "modes/mode_tables.h"
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 #include "sim/simulated_board.h"
 #include "store/driver_store.h"
 #include "store/key_paths.h"
@@ -67,10 +67,10 @@ class SimulatedBoardTest : public ::testing::Test {
     return registry_->Find(Hive::LocalMachine, DeviceKey, name);
   }
   void PutStartupMode(const std::string& key, const DisplayMode& mode) {
-    registry_->Put(Hive::LocalMachine, key, names::DefaultXResolution, Dword(mode.PelsWidth));
-    registry_->Put(Hive::LocalMachine, key, names::DefaultYResolution, Dword(mode.PelsHeight));
-    registry_->Put(Hive::LocalMachine, key, names::DefaultBitsPerPel, Dword(mode.BitsPerPel));
-    registry_->Put(Hive::LocalMachine, key, names::DefaultVRefresh, Dword(mode.DisplayFrequency));
+    registry_->Put(Hive::LocalMachine, key, names::kDefaultXResolution, Dword(mode.PelsWidth));
+    registry_->Put(Hive::LocalMachine, key, names::kDefaultYResolution, Dword(mode.PelsHeight));
+    registry_->Put(Hive::LocalMachine, key, names::kDefaultBitsPerPel, Dword(mode.BitsPerPel));
+    registry_->Put(Hive::LocalMachine, key, names::kDefaultVRefresh, Dword(mode.DisplayFrequency));
   }
 
   std::shared_ptr<MemoryRegistry> registry_ = std::make_shared<MemoryRegistry>();
@@ -80,14 +80,14 @@ class SimulatedBoardTest : public ::testing::Test {
 // The published texts and sizes are checked through the export and the
 // registry in tests/wine (test_export.cpp, test_simulated_board.cpp).
 TEST_F(SimulatedBoardTest, BootFillsOnlyMissingStartupValuesAndWithoutPublishingNothing) {
-  registry_->Put(Hive::LocalMachine, DeviceKey, names::DefaultXResolution, Dword(800));
+  registry_->Put(Hive::LocalMachine, DeviceKey, names::kDefaultXResolution, Dword(800));
   EXPECT_EQ(StartupMode, Boot("kite,nopublish").RunningMode());
   EXPECT_EQ(std::nullopt, FindDeviceKey(*registry_));
   EXPECT_EQ(1u, registry_->ValueCount(Hive::LocalMachine, DeviceKey));
   Boot("kite");
   EXPECT_EQ(DeviceKey, FindDeviceKey(*registry_));
-  EXPECT_EQ(Dword(800), DeviceValue(names::DefaultXResolution));
-  EXPECT_EQ(Dword(768), DeviceValue(names::DefaultYResolution));
+  EXPECT_EQ(Dword(800), DeviceValue(names::kDefaultXResolution));
+  EXPECT_EQ(Dword(768), DeviceValue(names::kDefaultYResolution));
 }
 
 // Enumerating them through the display seam is test_simulated_board.cpp's part in tests/wine.
@@ -188,20 +188,20 @@ TEST_F(SimulatedBoardTest, ThePanelsNamesFindEveryValueTheMiniportPublishes) {
     const char* name;
     std::uint32_t type;
   } published[] = {
-      {names::DeviceMapKey, names::DeviceVideo0, kRegSz},
-      {serviceKey, names::ImagePath, kRegExpandSz},
-      {DeviceKey, names::InstalledDisplayDrivers, kRegMultiSz},
-      {DeviceKey, names::AdapterString, kRegBinary},
-      {DeviceKey, names::ChipType, kRegBinary},
-      {DeviceKey, names::DacType, kRegBinary},
-      {DeviceKey, names::DriverVersion, kRegBinary},
-      {DeviceKey, names::MemorySize, kRegDword},
-      {DeviceKey, names::LocalbufferLengthBytes, kRegDword},
-      {DeviceKey, names::LocalbufferBitsPerPel, kRegDword},
-      {DeviceKey, names::DefaultXResolution, kRegDword},
-      {DeviceKey, names::DefaultYResolution, kRegDword},
-      {DeviceKey, names::DefaultBitsPerPel, kRegDword},
-      {DeviceKey, names::DefaultVRefresh, kRegDword},
+      {names::kDeviceMapKey, names::kDeviceVideo0, kRegSz},
+      {serviceKey, names::kImagePath, kRegExpandSz},
+      {DeviceKey, names::kInstalledDisplayDrivers, kRegMultiSz},
+      {DeviceKey, names::kAdapterString, kRegBinary},
+      {DeviceKey, names::kChipType, kRegBinary},
+      {DeviceKey, names::kDacType, kRegBinary},
+      {DeviceKey, names::kDriverVersion, kRegBinary},
+      {DeviceKey, names::kMemorySize, kRegDword},
+      {DeviceKey, names::kLocalbufferLengthBytes, kRegDword},
+      {DeviceKey, names::kLocalbufferBitsPerPel, kRegDword},
+      {DeviceKey, names::kDefaultXResolution, kRegDword},
+      {DeviceKey, names::kDefaultYResolution, kRegDword},
+      {DeviceKey, names::kDefaultBitsPerPel, kRegDword},
+      {DeviceKey, names::kDefaultVRefresh, kRegDword},
   };
   for (const auto& value : published) {
     SCOPED_TRACE(value.name);
@@ -210,7 +210,7 @@ TEST_F(SimulatedBoardTest, ThePanelsNamesFindEveryValueTheMiniportPublishes) {
     EXPECT_EQ(value.type, found->type);
   }
   for (const std::string_view key :
-       {std::string_view(names::DeviceMapKey), std::string_view(serviceKey), std::string_view(DeviceKey)}) {
+       {std::string_view(names::kDeviceMapKey), std::string_view(serviceKey), std::string_view(DeviceKey)}) {
     const auto named = std::ranges::count(published, key, [](const auto& value) { return value.key; });
     EXPECT_EQ(static_cast<std::size_t>(named), registry_->ValueCount(Hive::LocalMachine, key)) << key;
   }
@@ -220,16 +220,16 @@ TEST_F(SimulatedBoardTest, ThePanelsNamesFindEveryValueTheMiniportPublishes) {
 TEST_F(SimulatedBoardTest, ThePanelGathersWhatTheBoardPublishesAndAnswers) {
   BoardDisplay display(Boot("kite,4mb,lb24"));
   const AdapterInfo info = GatherAdapterInfo(*registry_, display, DeviceKey, "", &AsciiNarrowText);
-  EXPECT_EQ("vexel3d.sys", info.MiniportFile);
-  EXPECT_EQ("vexel3d.dll", info.DisplayDriverFile);
-  EXPECT_EQ("2.3", info.DisplayDriverVersion);
-  EXPECT_EQ("VexelKite", info.Adapter);
-  EXPECT_EQ("GLINT 300SX", info.Chip);
-  EXPECT_EQ("TI TVP3026", info.Dac);
-  EXPECT_EQ("1.1", info.MiniportVersion);
-  EXPECT_EQ(StartupMode, info.DefaultMode);
-  EXPECT_EQ(4u << 20, info.MemorySize);
-  EXPECT_EQ(4u << 20, info.LocalBufferSize);
+  EXPECT_EQ("vexel3d.sys", info.miniportFile);
+  EXPECT_EQ("vexel3d.dll", info.displayDriverFile);
+  EXPECT_EQ("2.3", info.displayDriverVersion);
+  EXPECT_EQ("VexelKite", info.adapter);
+  EXPECT_EQ("GLINT 300SX", info.chip);
+  EXPECT_EQ("TI TVP3026", info.dac);
+  EXPECT_EQ("1.1", info.miniportVersion);
+  EXPECT_EQ(StartupMode, info.defaultMode);
+  EXPECT_EQ(4u << 20, info.memorySize);
+  EXPECT_EQ(4u << 20, info.localBufferSize);
 
   DriverInfoReply reply;
   bool answered = false;
@@ -239,7 +239,7 @@ TEST_F(SimulatedBoardTest, ThePanelGathersWhatTheBoardPublishesAndAnswers) {
   EXPECT_EQ(0u, reply.BoardModel());
   EXPECT_EQ(4u << 20, reply.LocalBufferSize());
   EXPECT_EQ(24u, reply.LocalBufferWidth());
-  EXPECT_EQ(StartupMode, ReadCurrentMode(*registry_, display, "", [] {}));
+  EXPECT_EQ(StartupMode, ReadCurrentMode(*registry_, display, "").mode);
 }
 
 TEST_F(SimulatedBoardTest, EscapeSupportOfEachDriverVariant) {
@@ -251,10 +251,10 @@ TEST_F(SimulatedBoardTest, EscapeSupportOfEachDriverVariant) {
     SCOPED_TRACE(expected.config);
     const SimulatedBoard& board = Boot(expected.config);
     const auto supports = [&](std::int32_t escape) {
-      return board.Escape(QueryEscSupportEscape, EscapeInput(escape), {}) != 0;
+      return board.Escape(kQueryEscSupportEscape, EscapeInput(escape), {}) != 0;
     };
-    EXPECT_EQ(expected.version, supports(DriverVersionEscape));
-    EXPECT_EQ(expected.info, supports(DriverInfoEscape));
+    EXPECT_EQ(expected.version, supports(kDriverVersionEscape));
+    EXPECT_EQ(expected.info, supports(kDriverInfoEscape));
     EXPECT_FALSE(supports(0x1234));
   }
 }
@@ -263,11 +263,11 @@ TEST_F(SimulatedBoardTest, EscapesNeverWritePastTheirOutput) {
   const SimulatedBoard& board = Boot("hawk");
   std::array<std::uint8_t, 300> buffer{};
   buffer.fill(0xEE);
-  const auto input = EscapeInput(DriverVersionEscape);
-  EXPECT_GT(board.Escape(DriverVersionEscape, input, std::span(buffer).first(100)), 0);
-  EXPECT_LT(board.Escape(DriverVersionEscape, input, std::span(buffer).subspan(8, 7)), 0);
-  EXPECT_LT(board.Escape(DriverInfoEscape, input, std::span(buffer).subspan(8, 279)), 0);
-  EXPECT_EQ(0, board.Escape(QueryEscSupportEscape, std::span(input).first(3), {}));
+  const auto input = EscapeInput(kDriverVersionEscape);
+  EXPECT_GT(board.Escape(kDriverVersionEscape, input, std::span(buffer).first(100)), 0);
+  EXPECT_LT(board.Escape(kDriverVersionEscape, input, std::span(buffer).subspan(8, 7)), 0);
+  EXPECT_LT(board.Escape(kDriverInfoEscape, input, std::span(buffer).subspan(8, 279)), 0);
+  EXPECT_EQ(0, board.Escape(kQueryEscSupportEscape, std::span(input).first(3), {}));
   EXPECT_EQ((std::vector<std::uint8_t>{'2', 0, '.', 0, '3', 0, 0, 0}),
             std::vector<std::uint8_t>(buffer.begin(), buffer.begin() + 8));
   EXPECT_TRUE(std::all_of(buffer.begin() + 8, buffer.end(), [](std::uint8_t byte) { return byte == 0xEE; }));
@@ -307,7 +307,7 @@ TEST_F(SimulatedBoardTest, RestartRunsTheStoredModeProfileKeyFirstWhenTheBoardLi
   PutStartupMode(ProfileKeyPath(DeviceKey), {8, 640, 480, 60});
   board.Reboot();
   EXPECT_EQ((DisplayMode{8, 640, 480, 60}), board.RunningMode());
-  EXPECT_EQ(Dword(800), DeviceValue(names::DefaultXResolution)) << "the restart leaves the stored values";
+  EXPECT_EQ(Dword(800), DeviceValue(names::kDefaultXResolution)) << "the restart leaves the stored values";
   PutStartupMode(ProfileKeyPath(DeviceKey), {32, 1152, 870, 75});
   board.Reboot();
   EXPECT_EQ(StartupMode, board.RunningMode());

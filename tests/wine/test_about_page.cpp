@@ -22,6 +22,7 @@
 #include "support/message_boxes.h"
 #include "support/ui_driver.h"
 #include "win/wnd.h"
+#include "support/sheet_pages.h"
 
 namespace vexel::test {
 namespace {
@@ -101,13 +102,14 @@ TEST_F(AboutPage, DoesNothingUntilFirstShownThenShowsTheProgramAndTheBoard) {
     HWND hwnd = driver.WaitForWindow("VexelPanel");
     ASSERT_NE(hwnd, nullptr);
     driver.OnUi([&] {
-      createdEarly = sheet.m_pageAbout.GetSafeHwnd() != nullptr;
-      infoBeforeShown = sheet.m_pageAbout.m_strInfo + sheet.m_pageAbout.m_strVersion + sheet.m_pageAbout.m_strExport;
-      sheet.SetActivePage(&sheet.m_pageAbout);
+      createdEarly = SheetPages(sheet).about.GetSafeHwnd() != nullptr;
+      infoBeforeShown = SheetPages(sheet).about.m_strInfo + SheetPages(sheet).about.m_strVersion +
+                        SheetPages(sheet).about.m_strExport;
+      sheet.SetActivePage(&SheetPages(sheet).about);
     });
     HWND page = nullptr;
     driver.OnUi([&] {
-      page = sheet.m_pageAbout.GetSafeHwnd();
+      page = SheetPages(sheet).about.GetSafeHwnd();
       shown = Look(hwnd, page);
     });
     playing = Plays(::GetDlgItem(page, IDC_ABOUT_ANIMATION));
@@ -127,7 +129,7 @@ TEST_F(AboutPage, DoesNothingUntilFirstShownThenShowsTheProgramAndTheBoard) {
   EXPECT_EQ(shown.description, "VexelPanel Information Applet");
   EXPECT_EQ(shown.release, "Rel-4.1.10");
   EXPECT_TRUE(playing);
-  EXPECT_EQ(sheet.m_pageAbout.m_strExport.substr(0, 38), "Set VexelPanel_Mode=1024x768x15at60Hz\n");
+  EXPECT_EQ(SheetPages(sheet).about.m_strExport.substr(0, 38), "Set VexelPanel_Mode=1024x768x15at60Hz\n");
 }
 
 // A miniport of the test's own: several display drivers, no versions, no
@@ -135,13 +137,13 @@ TEST_F(AboutPage, DoesNothingUntilFirstShownThenShowsTheProgramAndTheBoard) {
 TEST_F(AboutPage, ShowsTheFirstDisplayDriverAndTheFallbacksAndMarksNothingModified) {
   Win32Registry machine(root.Path() + "\\Machine", root.Path() + "\\User");
   RegKey deviceMap, service, device;
-  ASSERT_EQ(machine.CreateKey(Hive::LocalMachine, names::DeviceMapKey, deviceMap), kOk);
-  WriteText(deviceMap, names::DeviceVideo0, "\\Registry\\Machine\\System\\CurrentControlSet\\Services\\Own\\Device0");
+  ASSERT_EQ(machine.CreateKey(Hive::LocalMachine, names::kDeviceMapKey, deviceMap), kOk);
+  WriteText(deviceMap, names::kDeviceVideo0, "\\Registry\\Machine\\System\\CurrentControlSet\\Services\\Own\\Device0");
   ASSERT_EQ(machine.CreateKey(Hive::LocalMachine, "System\\CurrentControlSet\\Services\\Own", service), kOk);
-  WriteText(service, names::ImagePath, "System32\\drivers\\own.sys");
+  WriteText(service, names::kImagePath, "System32\\drivers\\own.sys");
   ASSERT_EQ(machine.CreateKey(Hive::LocalMachine, "System\\CurrentControlSet\\Services\\Own\\Device0", device), kOk);
   const std::string_view drivers("owngl\0vga\0fallback\0\0", 21);
-  WriteBytes(device, names::InstalledDisplayDrivers, kRegMultiSz,
+  WriteBytes(device, names::kInstalledDisplayDrivers, kRegMultiSz,
              {reinterpret_cast<const std::uint8_t*>(drivers.data()), drivers.size()});
 
   CMyPropertySheet sheet(PanelCommandLine("-n"), Board("kite,noanswer,nopublish"));
@@ -153,7 +155,7 @@ TEST_F(AboutPage, ShowsTheFirstDisplayDriverAndTheFallbacksAndMarksNothingModifi
     HWND hwnd = driver.WaitForWindow("VexelPanel");
     ASSERT_NE(hwnd, nullptr);
     driver.OnUi([&] {
-      HWND page = sheet.m_pageAbout.GetSafeHwnd();
+      HWND page = SheetPages(sheet).about.GetSafeHwnd();
       shown = Look(hwnd, page);
       HWND labelText = LabelsOf(page);
       ::GetWindowRect(labelText, &labels);
@@ -189,8 +191,9 @@ TEST_F(AboutPage, AQuietRunClosesTheSheetByItselfOnceTheInformationIsGathered) {
   returned = true;
   ui.Join();
   EXPECT_TRUE(closedByItself);
-  EXPECT_NE(sheet.m_pageAbout.m_strInfo.find("\nVexelHawk\n"), std::string::npos) << sheet.m_pageAbout.m_strInfo;
-  EXPECT_EQ(sheet.m_pageAbout.m_strRelease, "Rel-4.1.10");
+  EXPECT_NE(SheetPages(sheet).about.m_strInfo.find("\nVexelHawk\n"), std::string::npos)
+      << SheetPages(sheet).about.m_strInfo;
+  EXPECT_EQ(SheetPages(sheet).about.m_strRelease, "Rel-4.1.10");
   EXPECT_EQ(sheet.ExitStatus(), kExitOk);
 }
 

@@ -16,10 +16,11 @@
 #include <vector>
 
 #include "app/property_sheet.h"
-#include "platform/memory_registry.h"
 #include "resource.h"
+#include "shared/memory_registry.h"
 #include "support/simulated_board_test.h"
 #include "support/ui_driver.h"
+#include "support/sheet_pages.h"
 
 namespace vexel::test {
 namespace {
@@ -149,8 +150,8 @@ class AdvancedPageTest : public SimulatedBoardTest {
         HoldKeys({VK_SHIFT, VK_CONTROL});
         ::SendMessageA(hwnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
         HoldKeys({});
-        sheet.SetActivePage(&sheet.m_pageAdvanced);
-        page = sheet.m_pageAdvanced.GetSafeHwnd();
+        sheet.SetActivePage(&SheetPages(sheet).advanced);
+        page = SheetPages(sheet).advanced.GetSafeHwnd();
       });
       EXPECT_NE(page, nullptr);
       if (page) steps(driver, sheet, page);
@@ -340,7 +341,7 @@ TEST_F(AdvancedPageTest, AHexadecimalFieldKeepsItsNumberInTheNormalForm) {
             if (c.how == EditCase::SetByProgram) ::SetWindowTextA(field, c.input);
             EXPECT_EQ(win::WindowText(field), c.after);
             EXPECT_EQ(Selection(field), std::make_pair(c.afterStart, c.afterEnd));
-            EXPECT_EQ(sheet.m_pageAdvanced.m_hexFields[2].m_dwValue, c.value);
+            EXPECT_EQ(SheetPages(sheet).advanced.m_hexFields[2].m_dwValue, c.value);
           });
         }
         ui.OnUi([&] { applyEnabled = ApplyEnabled(page); });

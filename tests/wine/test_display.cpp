@@ -66,8 +66,8 @@ TEST(GdiDisplay, TestsListedModesAndRefusesOthers) {
 
 TEST(GdiDisplay, WineDriverSupportsNeitherBoardEscape) {
   GdiDisplay display;
-  EXPECT_FALSE(display.QueryEscapeSupport(DriverVersionEscape));
-  EXPECT_FALSE(display.QueryEscapeSupport(DriverInfoEscape));
+  EXPECT_FALSE(display.QueryEscapeSupport(kDriverVersionEscape));
+  EXPECT_FALSE(display.QueryEscapeSupport(kDriverInfoEscape));
 }
 
 TEST(GdiDisplay, VersionIsThatOfAnNtSystem) {

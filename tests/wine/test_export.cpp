@@ -89,7 +89,7 @@ class ExportRun : public ::testing::Test {
   // A miniport of the test's own making, for a board that publishes nothing.
   void PutDeviceMap() {
     const std::string deviceMapValue = std::string("\\REGISTRY\\Machine\\") + kDeviceKey;
-    Put(names::DeviceMapKey, names::DeviceVideo0, kRegSz, TextWithNul(deviceMapValue));
+    Put(names::kDeviceMapKey, names::kDeviceVideo0, kRegSz, TextWithNul(deviceMapValue));
   }
 
   TestRegistryRoot root;
@@ -136,19 +136,19 @@ TEST_F(ExportRun, RegistryStatesOfTheTestsOwnMiniport) {
   PutDeviceMap();
   std::vector<std::uint8_t> oddLength = Utf16(L"Odd Adapter");
   oddLength.push_back('Z');
-  Put(kDeviceKey, names::AdapterString, kRegBinary, oddLength);
-  Put(kDeviceKey, names::ChipType, kRegBinary, Utf16(L"Unterminated Chip"));
-  Put(kDeviceKey, names::DacType, kRegBinary, Utf16(std::wstring_view(L"Caf\u00E9 \u4E2D\0rest", 11)));
+  Put(kDeviceKey, names::kAdapterString, kRegBinary, oddLength);
+  Put(kDeviceKey, names::kChipType, kRegBinary, Utf16(L"Unterminated Chip"));
+  Put(kDeviceKey, names::kDacType, kRegBinary, Utf16(std::wstring_view(L"Caf\u00E9 \u4E2D\0rest", 11)));
   // Width and height under both keys, depth and refresh only under the profile key.
   const std::string profileKey = ProfileKeyPath(kDeviceKey);
-  PutDword(kDeviceKey, names::DefaultXResolution, 1152);
-  PutDword(kDeviceKey, names::DefaultYResolution, 864);
-  PutDword(profileKey, names::DefaultXResolution, 640);
-  PutDword(profileKey, names::DefaultYResolution, 480);
-  PutDword(profileKey, names::DefaultBitsPerPel, 32);
-  PutDword(profileKey, names::DefaultVRefresh, 72);
-  PutDword(kDeviceKey, names::MemorySize, 4u << 20);
-  PutDword(kDeviceKey, names::LocalbufferLengthBytes, (8u << 20) - 1);
+  PutDword(kDeviceKey, names::kDefaultXResolution, 1152);
+  PutDword(kDeviceKey, names::kDefaultYResolution, 864);
+  PutDword(profileKey, names::kDefaultXResolution, 640);
+  PutDword(profileKey, names::kDefaultYResolution, 480);
+  PutDword(profileKey, names::kDefaultBitsPerPel, 32);
+  PutDword(profileKey, names::kDefaultVRefresh, 72);
+  PutDword(kDeviceKey, names::kMemorySize, 4u << 20);
+  PutDword(kDeviceKey, names::kLocalbufferLengthBytes, (8u << 20) - 1);
   EXPECT_EQ(Run("-q -n -f own.bat", "hawk,nopublish,no2050"), std::optional<DWORD>(0));
   EXPECT_EQ(folder.Read("OWN.BAT"),
             "Set VexelPanel_Mode=1152x864x32at72Hz\n"
@@ -220,8 +220,8 @@ std::string WineDriverText(const char* name) {
   Win32Registry registry;
   RegKey deviceMap;
   std::string deviceMapValue;
-  registry.OpenKey(Hive::LocalMachine, names::DeviceMapKey, deviceMap);
-  if (!ReadText(deviceMap, names::DeviceVideo0, deviceMapValue)) return "<no device map>";
+  registry.OpenKey(Hive::LocalMachine, names::kDeviceMapKey, deviceMap);
+  if (!ReadText(deviceMap, names::kDeviceVideo0, deviceMapValue)) return "<no device map>";
   RegKey device;
   std::vector<std::uint8_t> bytes;
   registry.OpenKey(Hive::LocalMachine, DeviceKeyFromDeviceMap(deviceMapValue), device);
@@ -238,11 +238,11 @@ TEST_F(ExportRun, WithoutTheSimulationWinesOwnDisplayDriverIsReported) {
   EXPECT_EQ(panel.WaitForExit(), std::optional<DWORD>(0));
   const std::vector<std::string> lines = Lines(folder.Read("WINE.BAT").value_or(""));
   ASSERT_EQ(lines.size(), 9u);
-  const std::string adapter = WineDriverText(names::AdapterString);
+  const std::string adapter = WineDriverText(names::kAdapterString);
   EXPECT_NE(adapter, kNotAvailable) << "Wine publishes its adapter's name";
   EXPECT_EQ(lines[4], "Set VexelPanel_Adapter=" + adapter);
-  EXPECT_EQ(lines[5], "Set VexelPanel_Chip=" + WineDriverText(names::ChipType));
-  EXPECT_EQ(lines[6], "Set VexelPanel_DAC=" + WineDriverText(names::DacType));
+  EXPECT_EQ(lines[5], "Set VexelPanel_Chip=" + WineDriverText(names::kChipType));
+  EXPECT_EQ(lines[6], "Set VexelPanel_DAC=" + WineDriverText(names::kDacType));
   // Wine's driver answers neither of the board's escapes and publishes no version.
   EXPECT_EQ(lines[2], "Set VexelPanel_Display=");
   std::printf("Wine publishes: %s | %s | %s\n", lines[4].c_str(), lines[5].c_str(), lines[6].c_str());

@@ -19,6 +19,7 @@
 #include "support/page_controls.h"
 #include "support/simulated_board_test.h"
 #include "support/ui_driver.h"
+#include "support/sheet_pages.h"
 
 namespace vexel::test {
 namespace {
@@ -84,19 +85,19 @@ class ExtremeDriver : public SimulatedBoardTest, public ::testing::WithParamInte
     ui.OnUi([&] {
       MakeAdvancedGesture(hwnd);
       for (win::CPropertyPage* shown :
-           std::initializer_list<win::CPropertyPage*>{&sheet.m_pageAbout, &sheet.m_pageSettings, &sheet.m_page3D,
-                                                      &sheet.m_pageAdvanced, &sheet.m_pageSettings}) {
+           std::initializer_list<win::CPropertyPage*>{&SheetPages(sheet).about, &SheetPages(sheet).settings, &SheetPages(sheet).settings3d,
+                                                      &SheetPages(sheet).advanced, &SheetPages(sheet).settings}) {
         sheet.SetActivePage(shown);
         seen.pagesShown.push_back(::IsWindowVisible(shown->GetSafeHwnd()) != FALSE);
       }
-      page = sheet.m_pageSettings.GetSafeHwnd();
+      page = SheetPages(sheet).settings.GetSafeHwnd();
       const auto note = [&] {
-        seen.modesListed.push_back(Listed(sheet.State().ModeCatalogue, sheet.m_pageSettings.m_CurrentMode));
+        seen.modesListed.push_back(Listed(sheet.State().ModeCatalogue, SheetPages(sheet).settings.CurrentMode()));
       };
       for (int code : {SB_RIGHT, SB_LEFT}) {
         SendScroll(page, IDC_SETTINGS_DESKTOP_AREA, code);
         seen.thumbs.push_back(::GetScrollPos(::GetDlgItem(page, IDC_SETTINGS_DESKTOP_AREA), SB_CTL));
-        seen.lastArea = std::max(0, static_cast<int>(sheet.m_pageSettings.DesktopAreaWidths.size()) - 1);
+        seen.lastArea = std::max(0, static_cast<int>(SheetPages(sheet).settings.DesktopAreaWidths.size()) - 1);
         note();
       }
       for (int id : {IDC_SETTINGS_COLOR, IDC_SETTINGS_REFRESH}) {
@@ -105,7 +106,7 @@ class ExtremeDriver : public SimulatedBoardTest, public ::testing::WithParamInte
       }
     });
     seen.listClosed = Closes(PickFirstListedMode(ui, page, seen.lines));
-    ui.OnUi([&] { seen.picked = sheet.m_pageSettings.m_CurrentMode; });
+    ui.OnUi([&] { seen.picked = SheetPages(sheet).settings.CurrentMode(); });
     Apply(ui, hwnd, seen);
   }
 
@@ -169,7 +170,7 @@ TEST_F(ChangingModeList, ReachesThePageAfterEachDisplayChange) {
   ui.Start([&](UiDriver& driver) {
     if (!driver.WaitForWindow("VexelPanel")) return;
     HWND page = nullptr;
-    driver.OnUi([&] { page = sheet.m_pageSettings.GetSafeHwnd(); });
+    driver.OnUi([&] { page = SheetPages(sheet).settings.GetSafeHwnd(); });
     for (std::size_t expected : {29u, 26u}) {
       driver.OnUi([&] { seams.display->ChangeMode({15, 1024, 768, 60}, false); });
       PollUntil(std::chrono::seconds(10), [&] {

@@ -34,7 +34,13 @@ constexpr int kApplyButton = 0x3021;  // the sheet's Apply button
 
 class FieldsDialog : public win::CDialog {
  public:
-  FieldsDialog() : CDialog(IDD_TEST_FIELDS) {}
+  FieldsDialog() : CDialog(IDD_TEST_FIELDS) {
+    static const MsgEntry<FieldsDialog> kMessageMap[] = {
+        win::OnCommand(BN_CLICKED, IDC_TEST_BUTTON, &FieldsDialog::OnPressed),
+        win::OnCommandRange(BN_CLICKED, IDC_TEST_RADIO1, IDC_TEST_RADIO2, &FieldsDialog::OnRadioClicked),
+    };
+    SetMessageMap(kMessageMap);
+  }
   int32_t m_nInt = 7;
   uint32_t m_nUnsigned = 8;
   int32_t m_nRange = 5;
@@ -52,22 +58,11 @@ class FieldsDialog : public win::CDialog {
     win::DDX_Check(pDX, IDC_TEST_CHECK, m_nCheck);
     win::DDX_Radio(pDX, IDC_TEST_RADIO1, m_nRadio);
   }
-  bool OnWndMsg(const Msg& msg, LRESULT& result) override;
 
  private:
   void OnPressed() { ++m_nPressed; }
   void OnRadioClicked() { ++m_nRadioClicks; }
-  static const MsgEntry<FieldsDialog> kMessageMap[];
 };
-
-const MsgEntry<FieldsDialog> FieldsDialog::kMessageMap[] = {
-    win::OnCommand(BN_CLICKED, IDC_TEST_BUTTON, &FieldsDialog::OnPressed),
-    win::OnCommandRange(BN_CLICKED, IDC_TEST_RADIO1, IDC_TEST_RADIO2, &FieldsDialog::OnRadioClicked),
-};
-
-bool FieldsDialog::OnWndMsg(const Msg& msg, LRESULT& result) {
-  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CDialog::OnWndMsg(msg, result);
-}
 
 void Click(HWND dialog, int id) {
   ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
@@ -155,7 +150,14 @@ class SelfWatchingEdit : public win::CEdit {
 // notifications of both that reach its own message map.
 class ReflectingDialog : public win::CDialog {
  public:
-  ReflectingDialog() : CDialog(IDD_TEST_FIELDS) {}
+  ReflectingDialog() : CDialog(IDD_TEST_FIELDS) {
+    static const MsgEntry<ReflectingDialog> kMessageMap[] = {
+        win::OnCommand(EN_CHANGE, IDC_TEST_INT, &ReflectingDialog::OnWatchingChange),
+        win::OnCommand(EN_UPDATE, IDC_TEST_INT, &ReflectingDialog::OnWatchingUpdate),
+        win::OnCommand(EN_CHANGE, IDC_TEST_UINT, &ReflectingDialog::OnPlainChange),
+    };
+    SetMessageMap(kMessageMap);
+  }
   SelfWatchingEdit m_watching;
   win::CEdit m_plain;
   std::vector<std::string> m_seen;
@@ -165,24 +167,12 @@ class ReflectingDialog : public win::CDialog {
     win::DDX_Control(pDX, IDC_TEST_INT, m_watching);
     win::DDX_Control(pDX, IDC_TEST_UINT, m_plain);
   }
-  bool OnWndMsg(const Msg& msg, LRESULT& result) override;
 
  private:
   void OnWatchingChange() { m_seen.push_back("change watching"); }
   void OnWatchingUpdate() { m_seen.push_back("update watching"); }
   void OnPlainChange() { m_seen.push_back("change plain"); }
-  static const MsgEntry<ReflectingDialog> kMessageMap[];
 };
-
-const MsgEntry<ReflectingDialog> ReflectingDialog::kMessageMap[] = {
-    win::OnCommand(EN_CHANGE, IDC_TEST_INT, &ReflectingDialog::OnWatchingChange),
-    win::OnCommand(EN_UPDATE, IDC_TEST_INT, &ReflectingDialog::OnWatchingUpdate),
-    win::OnCommand(EN_CHANGE, IDC_TEST_UINT, &ReflectingDialog::OnPlainChange),
-};
-
-bool ReflectingDialog::OnWndMsg(const Msg& msg, LRESULT& result) {
-  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CDialog::OnWndMsg(msg, result);
-}
 
 TEST(DialogFramework, ABoundControlGetsItsOwnNotificationsBeforeTheDialog) {
   ReflectingDialog dialog;

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "app/property_sheet.h"
-#include "info/sys_colors.h"
+#include "info/probe/sys_colors.h"
 #include "platform/win32_registry.h"
 #include "resource.h"
 #include "store/version_strings.h"
@@ -23,6 +23,7 @@
 #include "support/scratch_folder.h"
 #include "support/simulated_board_test.h"
 #include "support/whole_run.h"
+#include "support/sheet_pages.h"
 
 namespace vexel::test {
 namespace {
@@ -212,7 +213,7 @@ TEST_P(HostileDwords, AreReadAsFourByteBuffersAndStoredByThePagesRules) {
   }
   int presetSelected = 0;
   const WholeRunSeen seen = Run([&](UiDriver& ui, CMyPropertySheet& sheet) {
-    HWND page = sheet.m_pageSettings.GetSafeHwnd();
+    HWND page = SheetPages(sheet).settings.GetSafeHwnd();
     ::PostMessageA(::GetDlgItem(page, IDC_SETTINGS_LIST_APPLICATIONS), BM_CLICK, 0, 0);
     HWND list = ui.WaitForWindow("Applications");
     ASSERT_NE(list, nullptr);

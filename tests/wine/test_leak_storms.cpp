@@ -15,15 +15,15 @@
 #include <string>
 
 #include "app/property_sheet.h"
-#include "info/gl_api.h"
-#include "info/ogl_info.h"
-#include "info/opengl_probe.h"
+#include "info/probe/gl_api.h"
+#include "info/probe/ogl_info.h"
 #include "resource.h"
 #include "support/gdi_count.h"
 #include "support/message_boxes.h"
 #include "support/page_controls.h"
 #include "support/simulated_board_test.h"
 #include "support/ui_driver.h"
+#include "support/sheet_pages.h"
 
 namespace vexel::test {
 namespace {
@@ -116,7 +116,7 @@ class LeakStorm : public SimulatedBoardTest {
       if (!hwnd) return;
       // The playing clip makes and frees objects of its own as it draws.
       driver.OnUi(
-          [&] { ::SendDlgItemMessageA(sheet.m_pageSettings.GetSafeHwnd(), IDC_SETTINGS_ANIMATION, ACM_STOP, 0, 0); });
+          [&] { ::SendDlgItemMessageA(SheetPages(sheet).settings.GetSafeHwnd(), IDC_SETTINGS_ANIMATION, ACM_STOP, 0, 0); });
       round(driver, sheet, hwnd, warmUp);
       Settle(driver, hwnd);
       driver.OnUi([&] { before = CountHeld(); });
@@ -146,7 +146,7 @@ class LeakStorm : public SimulatedBoardTest {
     ui.OnUi([&] {
       const DialogCanceller canceller(hwnd);
       for (int i = 0; i < times; ++i) {
-        ::SendMessageA(::GetDlgItem(sheet.m_pageSettings.GetSafeHwnd(), button), BM_CLICK, 0, 0);
+        ::SendMessageA(::GetDlgItem(SheetPages(sheet).settings.GetSafeHwnd(), button), BM_CLICK, 0, 0);
       }
       EXPECT_EQ(DialogCanceller::s_cancelled, times);
     });

@@ -13,13 +13,14 @@
 #include <vector>
 
 #include "app/property_sheet.h"
-#include "platform/memory_registry.h"
 #include "resource.h"
+#include "shared/memory_registry.h"
 #include "store/key_paths.h"
 #include "store/value_names.h"
 #include "support/message_boxes.h"
 #include "support/simulated_board_test.h"
 #include "support/ui_driver.h"
+#include "support/sheet_pages.h"
 
 namespace vexel::test {
 namespace {
@@ -196,8 +197,8 @@ class ModeApply : public SimulatedBoardTest {
 
   void Press(UiDriver& driver, CMyPropertySheet& sheet, const Choice& choice, int button) {
     driver.OnUi([&] {
-      CMyPropertyPage2& page = sheet.m_pageSettings;
-      page.m_CurrentMode = choice.mode;
+      CMyPropertyPage2& page = SheetPages(sheet).settings;
+      page.SetCurrentMode(choice.mode);
       page.m_bAppSettingsPending = choice.preset.has_value();
       if (choice.preset) page.m_AppSettings = *choice.preset;
       page.SetModified();
@@ -229,7 +230,7 @@ class ModeApply : public SimulatedBoardTest {
     driver.OnUi([&] {
       MSG message;
       while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
-      seen.desktopArea = ChildText(sheet.m_pageSettings.GetSafeHwnd(), IDC_SETTINGS_DESKTOP_AREA_TEXT);
+      seen.desktopArea = ChildText(SheetPages(sheet).settings.GetSafeHwnd(), IDC_SETTINGS_DESKTOP_AREA_TEXT);
     });
   }
 
@@ -253,15 +254,15 @@ class ModeApply : public SimulatedBoardTest {
   std::vector<Stored> ModeValuesIn(const std::string& key) const {
     std::vector<Stored> values;
     for (const char* name :
-         {names::DefaultXResolution, names::DefaultYResolution, names::DefaultBitsPerPel, names::DefaultVRefresh}) {
+         {names::kDefaultXResolution, names::kDefaultYResolution, names::kDefaultBitsPerPel, names::kDefaultVRefresh}) {
       values.push_back(Value(key, name));
     }
     return values;
   }
   std::vector<Stored> PresetValuesIn(const std::string& key) const {
     std::vector<Stored> values;
-    for (const char* name : {names::ApplicationName, names::NumberOfDmaSubBuffers, names::UseFastClear,
-                             names::SupportSoftimage, names::DisableMipMaps, names::SupportSoftimage351}) {
+    for (const char* name : {names::kApplicationName, names::kNumberOfDmaSubBuffers, names::kUseFastClear,
+                             names::kSupportSoftimage, names::kDisableMipMaps, names::kSupportSoftimage351}) {
       values.push_back(Value(key, name));
     }
     return values;
@@ -284,8 +285,8 @@ const std::vector<Stored> kProEngineerValues = {
 TEST_F(ModeApply, AnUnchangedModeWritesNothingSwitchesNothingAndAsksNothing) {
   Run("", {kStartup, std::nullopt}, PSBTN_APPLYNOW, {0});
   EXPECT_EQ(ModeValuesIn(kDeviceKey), ModeValues(kStartup));
-  EXPECT_EQ(Value(ProfileKeyPath(kDeviceKey), names::DefaultXResolution).second, "<no key>");
-  EXPECT_EQ(Value(kDeviceKey, names::ApplicationName).second, "<no value>");
+  EXPECT_EQ(Value(ProfileKeyPath(kDeviceKey), names::kDefaultXResolution).second, "<no key>");
+  EXPECT_EQ(Value(kDeviceKey, names::kApplicationName).second, "<no value>");
   EXPECT_EQ(display->Calls, std::vector<std::string>{});
 }
 
@@ -320,7 +321,7 @@ TEST_F(ModeApply, APresetIsStoredExactlyOnEveryApplyAndDontRestartKeepsIt) {
     afterEach.push_back(PresetValuesIn(kDeviceKey));
     RegKey key;
     ASSERT_EQ(seams.registry->OpenKey(Hive::LocalMachine, kDeviceKey, key), kOk);
-    key.DeleteValue(names::ApplicationName);
+    key.DeleteValue(names::kApplicationName);
   };
   Run("", {kStartup, kProEngineer}, PSBTN_APPLYNOW, {IDC_RESTART_LATER, IDC_RESTART_LATER}, 0, removeName);
   EXPECT_EQ(afterEach, std::vector<std::vector<Stored>>(2, kProEngineerValues)) << "23 bytes, no NUL";
@@ -347,8 +348,8 @@ TEST_F(ModeApply, APresetWhoseModeTheDriverSetsAsksNothing) {
 TEST_F(ModeApply, AModeListedTwiceIsSetFromItsFirstListing) {
   RegKey key;
   ASSERT_EQ(seams.registry->OpenKey(Hive::LocalMachine, kDeviceKey, key), kOk);
-  WriteDword(key, names::DefaultXResolution, 800);
-  WriteDword(key, names::DefaultYResolution, 600);
+  WriteDword(key, names::kDefaultXResolution, 800);
+  WriteDword(key, names::kDefaultYResolution, 600);
   std::vector<std::uint32_t> listings;
   DisplayMode listed;
   for (std::uint32_t number = 0; display->EnumMode(number, listed); ++number) {
@@ -390,7 +391,7 @@ TEST_F(ModeApply, KeysThatDoNotOpenStoreNothingAskNothingAndAreToldOnce) {
   ASSERT_EQ(told.size(), 1u);
   const std::string key = "The key HKEY_LOCAL_MACHINE\\System\\Missing\\Key could not be opened";
   EXPECT_NE(told[0].find(key), told[0].rfind(key)) << "once for the mode, once for the preset:\n" << told[0];
-  EXPECT_EQ(Value("System\\Missing\\Key", names::DefaultXResolution).second, "<no key>");
+  EXPECT_EQ(Value("System\\Missing\\Key", names::kDefaultXResolution).second, "<no key>");
   EXPECT_EQ(display->Calls, std::vector<std::string>{});
 }
 
@@ -401,7 +402,7 @@ TEST_F(ModeApply, EveryWriteThatFailsIsToldInOneMessageAndTheApplyCompletes) {
   const std::vector<std::string> told = Run("-p Refusing\\Key", {kChosen, kProEngineer}, PSBTN_APPLYNOW, {0}, 1);
   ASSERT_EQ(told.size(), 1u);
   for (const char* name :
-       {names::DefaultXResolution, names::DefaultVRefresh, names::ApplicationName, names::SupportSoftimage351}) {
+       {names::kDefaultXResolution, names::kDefaultVRefresh, names::kApplicationName, names::kSupportSoftimage351}) {
     EXPECT_NE(told[0].find(std::string("\"") + name + "\" in HKEY_LOCAL_MACHINE\\Refusing\\Key"), std::string::npos)
         << told[0];
   }

@@ -19,14 +19,13 @@
 #include <ostream>
 #include <vector>
 
-#include "info/error_text.h"
-#include "info/gl_api.h"
-#include "info/gl_window.h"
-#include "info/ogl_info.h"
-#include "info/opengl_probe.h"
-#include "info/probe_result.h"
 #include "core/ascii_case.h"
-#include "info/sys_colors.h"
+#include "info/probe/error_text.h"
+#include "info/probe/gl_api.h"
+#include "info/probe/gl_window.h"
+#include "info/probe/ogl_info.h"
+#include "info/probe/probe_result.h"
+#include "info/probe/sys_colors.h"
 #include "platform/win32_registry.h"
 #include "support/any_message_box.h"
 #include "support/registry_root.h"

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "../shared/registry_contract.h"
 #include "platform/win32_registry.h"
+#include "shared/registry_contract.h"
 #include "support/process.h"
 #include "support/registry_root.h"
 

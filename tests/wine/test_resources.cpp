@@ -114,10 +114,10 @@ TEST_F(ProgramResourceTest, ValueNamesComeFromOneLanguageNeutralTable) {
   EXPECT_EQ(LoadedString(program.Module(), 1078), "OpenGL.DisableMipMaps");
   EXPECT_EQ(LoadedString(program.Module(), 1043), "Vexel3DTiming.ClockSpeed");
   // The names the code also spells are the same text, defined once.
-  EXPECT_EQ(LoadedString(program.Module(), 1007), names::DefaultBitsPerPel);
-  EXPECT_EQ(LoadedString(program.Module(), 1010), names::DefaultVRefresh);
-  EXPECT_EQ(LoadedString(program.Module(), 1027), names::UseFastClear);
-  EXPECT_EQ(LoadedString(program.Module(), 1078), names::DisableMipMaps);
+  EXPECT_EQ(LoadedString(program.Module(), 1007), names::kDefaultBitsPerPel);
+  EXPECT_EQ(LoadedString(program.Module(), 1010), names::kDefaultVRefresh);
+  EXPECT_EQ(LoadedString(program.Module(), 1027), names::kUseFastClear);
+  EXPECT_EQ(LoadedString(program.Module(), 1078), names::kDisableMipMaps);
   // Each string bundle of value names exists in the neutral language only, so
   // every user interface language finds the same names.
   for (UINT id : {1007u, 1022u, 1027u, 1043u, 1055u, 1066u, 1078u}) {

@@ -16,17 +16,18 @@
 
 #include "app/property_sheet.h"
 #include "core/little_endian.h"
-#include "platform/memory_registry.h"
 #include "platform/seams.h"
-#include "sim/simulated_board_config.h"
-#include "sim/simulated_seams.h"
 #include "platform/win32_registry.h"
 #include "resource.h"
+#include "shared/memory_registry.h"
+#include "sim/simulated_board_config.h"
+#include "sim/simulated_seams.h"
 #include "support/message_boxes.h"
 #include "support/program.h"
 #include "support/simulated_board_test.h"
 #include "support/ui_driver.h"
 #include "win/wnd.h"
+#include "support/sheet_pages.h"
 
 namespace vexel::test {
 namespace {
@@ -128,8 +129,8 @@ class Settings3dPage : public SimulatedBoardTest {
     ui.Start([&](UiDriver& driver) {
       HWND hwnd = driver.WaitForWindow("VexelPanel");
       ASSERT_NE(hwnd, nullptr);
-      driver.OnUi([&] { sheet.SetActivePage(&sheet.m_page3D); });
-      steps(driver, hwnd, sheet.m_page3D.GetSafeHwnd());
+      driver.OnUi([&] { sheet.SetActivePage(&SheetPages(sheet).settings3d); });
+      steps(driver, hwnd, SheetPages(sheet).settings3d.GetSafeHwnd());
       sheet.PressButton(closeButton);
     });
     sheet.DoModal();
@@ -258,9 +259,9 @@ TEST_F(Settings3dPage, TheRadiosFollowTheStoredDepthAtEveryActivationAndTheSchem
   RunOnPage(sheet, [&](UiDriver& driver, HWND hwnd, HWND page) {
     for (const uint32_t depth : depths) {
       driver.OnUi([&] {
-        sheet.SetActivePage(&sheet.m_pageAbout);
+        sheet.SetActivePage(&SheetPages(sheet).about);
         Put(*seams.registry, {{"DefaultSettings.BitsPerPel", depth}});
-        sheet.SetActivePage(&sheet.m_page3D);
+        sheet.SetActivePage(&SheetPages(sheet).settings3d);
       });
       looks.push_back(LookNow(driver, hwnd, page));
     }
@@ -288,15 +289,15 @@ TEST_F(Settings3dPage, ShowsTheBoardsMemoryOrNothingForAnotherVendor) {
       {"hawk,4mb,lb24", std::nullopt, "4 MB\n\n4 MB\n\n24 Bit"},
       {"kite,8mb,lb24", std::nullopt, "8 MB\n\n8 MB\n\n24 Bit"},
       {"kite,4mb,lb32", std::nullopt, "4 MB\n\n4 MB\n\n32 Bit"},
-      {"hawk,8mb,lb24", std::make_pair(DriverInfoReply::LocalBufferSizeOffset, 1u << 20), "8 MB\n\n2 MB\n\n24 Bit"},
-      {"hawk,8mb,lb32", std::make_pair(DriverInfoReply::LocalBufferSizeOffset, (3u << 20) + 5),
+      {"hawk,8mb,lb24", std::make_pair(DriverInfoReply::kLocalBufferSizeOffset, 1u << 20), "8 MB\n\n2 MB\n\n24 Bit"},
+      {"hawk,8mb,lb32", std::make_pair(DriverInfoReply::kLocalBufferSizeOffset, (3u << 20) + 5),
        "8 MB\n\n3 MB\n\n32 Bit"},
-      {"hawk,8mb,lb32", std::make_pair(DriverInfoReply::VendorIdOffset, 0x104Cu), ""},
+      {"hawk,8mb,lb32", std::make_pair(DriverInfoReply::kVendorIdOffset, 0x104Cu), ""},
   };
   for (const MemoryCase& c : cases) {
     SCOPED_TRACE(c.words);
     CMyPropertySheet sheet(PanelCommandLine("-n"), Board(c.words));
-    if (c.patch) WriteLittleEndian32(sheet.State().m_DriverInfo.Bytes, c.patch->first, c.patch->second);
+    if (c.patch) WriteLittleEndian32(sheet.State().m_DriverInfo.bytes, c.patch->first, c.patch->second);
     Look look;
     RunOnPage(
         sheet, [&](UiDriver& driver, HWND hwnd, HWND page) { look = LookNow(driver, hwnd, page); }, PSBTN_CANCEL);
@@ -314,7 +315,7 @@ TEST_F(Settings3dPage, APageNeverOpenedStoresNothing) {
   });
   sheet.DoModal();
   ui.Join();
-  EXPECT_EQ(sheet.m_page3D.GetSafeHwnd(), nullptr);
+  EXPECT_EQ(SheetPages(sheet).settings3d.GetSafeHwnd(), nullptr);
   for (const auto& [name, value] : NineValues(*seams.registry)) EXPECT_EQ(value, std::nullopt) << name;
 }
 
@@ -344,7 +345,7 @@ TEST_F(Settings3dPage, WhatCouldNotBeStoredIsToldInOneMessageBox) {
     std::atomic<bool> returned = false;
     ui.Start([&](UiDriver& driver) {
       ASSERT_NE(driver.WaitForWindow("VexelPanel"), nullptr);
-      driver.OnUi([&] { sheet.SetActivePage(&sheet.m_page3D); });
+      driver.OnUi([&] { sheet.SetActivePage(&SheetPages(sheet).settings3d); });
       sheet.PressButton(PSBTN_OK);
       told = driver.AnswerMessageBox();
       PollUntil(std::chrono::seconds(20), [&] { return returned || driver.MessageBoxOpen(); });

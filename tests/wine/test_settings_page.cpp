@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/property_sheet.h"
-#include "options/application_presets.h"
+#include "modes/application_presets.h"
 #include "resource.h"
 #include "store/settings_key.h"
 #include "support/gdi_count.h"
@@ -23,6 +23,7 @@
 #include "support/simulated_board_test.h"
 #include "support/ui_driver.h"
 #include "win/wnd.h"
+#include "support/sheet_pages.h"
 
 namespace vexel::test {
 namespace {
@@ -113,7 +114,7 @@ class SettingsPage : public SimulatedBoardTest {
     ui.Start([&](UiDriver& driver) {
       if (driver.WaitForWindow("VexelPanel")) {
         HWND page = nullptr;
-        driver.OnUi([&] { page = sheet.m_pageSettings.GetSafeHwnd(); });
+        driver.OnUi([&] { page = SheetPages(sheet).settings.GetSafeHwnd(); });
         script(driver, sheet, page);
       }
       sheet.PressButton(PSBTN_CANCEL);
@@ -158,7 +159,7 @@ TEST_F(SettingsPage, KiteShowsItsChoicesInTextOrderAndTheCurrentModeWithoutMarki
   EXPECT_TRUE(v.applications);
   EXPECT_TRUE(sampleShown);
   EXPECT_EQ(fits, (std::vector<int>{1, 1, 1}));
-  EXPECT_EQ(sheet.m_pageSettings.m_CurrentMode, kStartup);
+  EXPECT_EQ(SheetPages(sheet).settings.CurrentMode(), kStartup);
 }
 
 // Each step starts where the one before ended.
@@ -179,11 +180,11 @@ TEST_F(SettingsPage, ScrollingMovesTheWidthAndFitsTheRestOnKite) {
   std::vector<View> views;
   Run(sheet, [&](const UiDriver& ui, CMyPropertySheet& s, HWND page) {
     ui.OnUi([&] { Pick(page, IDC_SETTINGS_REFRESH, "75 Hertz"); });
-    ui.OnUi([&] { modes.push_back(s.m_pageSettings.m_CurrentMode); });
+    ui.OnUi([&] { modes.push_back(SheetPages(s).settings.CurrentMode()); });
     for (const Step& step : steps) {
       ui.OnUi([&] {
         Scroll(page, step.code, step.carried);
-        modes.push_back(s.m_pageSettings.m_CurrentMode);
+        modes.push_back(SheetPages(s).settings.CurrentMode());
         views.push_back(Look(page));
       });
     }
@@ -209,12 +210,12 @@ TEST_F(SettingsPage, PickingVexelHawkRefillsFromItsTableWithFiveDesktopAreas) {
     });
   });
   EXPECT_EQ(sheet.State().ModeCatalogue.size(), 42u);
-  EXPECT_EQ(sheet.m_pageSettings.DesktopAreaWidths, (std::vector<int32_t>{640, 800, 1024, 1152, 1280}));
+  EXPECT_EQ(SheetPages(sheet).settings.DesktopAreaWidths, (std::vector<int32_t>{640, 800, 1024, 1152, 1280}));
   EXPECT_EQ(v.last, 4);
   EXPECT_EQ(v.adapter, "VexelHawk");
   EXPECT_EQ(v.colors, (std::vector<std::string>{"256 Colors", "32768 Colors", "True Color"}));
   EXPECT_TRUE(v.modified);
-  EXPECT_EQ(sheet.m_pageSettings.m_CurrentMode, kStartup);
+  EXPECT_EQ(SheetPages(sheet).settings.CurrentMode(), kStartup);
 }
 
 // With a card name set, the question comes first; "No" (Escape alike) keeps
@@ -257,7 +258,7 @@ TEST_F(SettingsPage, TheCardQuestionDecidesWhetherTheAdapterTypeChanges) {
     EXPECT_FALSE(before.applications);
     EXPECT_EQ(after.adapter, answer.adapter);
     EXPECT_EQ(sheet.State().ModeCatalogue.size(), answer.modes);
-    EXPECT_EQ(sheet.m_pageSettings.m_CurrentMode, kStartup);
+    EXPECT_EQ(SheetPages(sheet).settings.CurrentMode(), kStartup);
     if (!answer.yes) {
       EXPECT_EQ(after.last, before.last);
     }
@@ -266,7 +267,7 @@ TEST_F(SettingsPage, TheCardQuestionDecidesWhetherTheAdapterTypeChanges) {
 
 TEST_F(SettingsPage, ApplicationsAreOfferedOnlyForTheSupportedVendor) {
   CMyPropertySheet sheet(PanelCommandLine("-n"), Board("hawk"));
-  sheet.State().m_DriverInfo.Bytes[DriverInfoReply::VendorIdOffset] = 0x4C;  // 0x3D4C
+  sheet.State().m_DriverInfo.bytes[DriverInfoReply::kVendorIdOffset] = 0x4C;  // 0x3D4C
   View v;
   Run(sheet, [&](const UiDriver& ui, CMyPropertySheet&, HWND page) { ui.OnUi([&] { v = Look(page); }); });
   EXPECT_FALSE(v.applications);
@@ -281,14 +282,14 @@ TEST_F(SettingsPage, WithoutChoicesScrollingAndEmptySelectionsChangeNothing) {
       for (int id : {IDC_SETTINGS_COLOR, IDC_SETTINGS_REFRESH}) {
         ::SendDlgItemMessageA(page, id, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
         Notify(page, id, CBN_SELCHANGE);
-        modes.push_back(s.m_pageSettings.m_CurrentMode);
+        modes.push_back(SheetPages(s).settings.CurrentMode());
       }
       s.State().ModeCatalogue.clear();
-      s.m_pageSettings.m_CurrentMode = {32, 1600, 1200, 85};
-      s.m_pageSettings.RebuildModeControls();
+      SheetPages(s).settings.SetCurrentMode({32, 1600, 1200, 85});
+      SheetPages(s).settings.RebuildModeControls();
       for (int code : {SB_LINELEFT, SB_LINERIGHT, SB_PAGERIGHT, SB_THUMBTRACK, SB_LEFT, SB_RIGHT, SB_ENDSCROLL}) {
         Scroll(page, code, 1);
-        modes.push_back(s.m_pageSettings.m_CurrentMode);
+        modes.push_back(SheetPages(s).settings.CurrentMode());
       }
       modified = Look(page).modified;
     });
@@ -309,7 +310,7 @@ TEST_F(SettingsPage, TheModeListShowsEveryModeInTextOrderAndOnlyOkTakesOne) {
   std::vector<bool> modified;
   const auto note = [&](const UiDriver& ui, CMyPropertySheet& s, HWND page) {
     ui.OnUi([&] {
-      modes.push_back(s.m_pageSettings.m_CurrentMode);
+      modes.push_back(SheetPages(s).settings.CurrentMode());
       modified.push_back(Look(page).modified);
     });
   };
@@ -371,7 +372,7 @@ TEST_F(SettingsPage, EqualModeLinesBothPickTheFirstOfThem) {
       ::SendMessageA(list, WM_COMMAND, IDOK, 0);
     });
     EXPECT_TRUE(Closes(list));
-    ui.OnUi([&] { chosen = s.m_pageSettings.m_CurrentMode; });
+    ui.OnUi([&] { chosen = SheetPages(s).settings.CurrentMode(); });
   });
   EXPECT_EQ(lines, (std::vector<std::string>{"640 by 480 Pixels, 65536 Colors, 60 Hertz",
                                              "800 by 600 Pixels, 256 Colors, Hardware default refresh",
@@ -392,15 +393,15 @@ TEST_F(SettingsPage, TheApplicationListKeepsTheSeparatorAndHandsBackTheChosenRow
     Type(ui, WM_KEYDOWN, VK_ESCAPE);
     EXPECT_TRUE(Closes(dialog));
     ui.OnUi([&] {
-      afterEscape = s.m_pageSettings.m_CurrentMode;
-      modifiedAfterEscape = Look(page).modified || s.m_pageSettings.m_bAppSettingsPending;
+      afterEscape = SheetPages(s).settings.CurrentMode();
+      modifiedAfterEscape = Look(page).modified || SheetPages(s).settings.m_bAppSettingsPending;
     });
     dialog = OpenDialog(ui, page, IDC_SETTINGS_LIST_APPLICATIONS, ApplicationsCaption());
     ui.OnUi([&] {
       HWND list = ::GetDlgItem(dialog, IDC_APPLICATION_LIST_ROWS);
       lines = ListItems(list);
       selectedAtFirst = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
-      ::SendMessageA(list, LB_SETCURSEL, ApplicationPresetSeparator, 0);
+      ::SendMessageA(list, LB_SETCURSEL, kApplicationPresetSeparator, 0);
       ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
       Notify(dialog, IDC_APPLICATION_LIST_ROWS, LBN_DBLCLK);
       openAfterSeparator = ::IsWindowVisible(dialog) != FALSE;
@@ -418,10 +419,10 @@ TEST_F(SettingsPage, TheApplicationListKeepsTheSeparatorAndHandsBackTheChosenRow
   EXPECT_EQ(afterEscape, kStartup);
   EXPECT_FALSE(modifiedAfterEscape);
   EXPECT_TRUE(openAfterSeparator);
-  EXPECT_EQ(sheet.m_pageSettings.m_CurrentMode, (DisplayMode{15, 1280, 1024, 60})) << "refresh 0 keeps 60";
-  EXPECT_TRUE(sheet.m_pageSettings.m_bAppSettingsPending);
-  EXPECT_STREQ(sheet.m_pageSettings.m_AppSettings.Name, "AutoCAD");
-  EXPECT_EQ(sheet.m_pageSettings.m_AppSettings.NumberOfDmaSubBuffers, 5);
+  EXPECT_EQ(SheetPages(sheet).settings.CurrentMode(), (DisplayMode{15, 1280, 1024, 60})) << "refresh 0 keeps 60";
+  EXPECT_TRUE(SheetPages(sheet).settings.m_bAppSettingsPending);
+  EXPECT_STREQ(SheetPages(sheet).settings.m_AppSettings.name, "AutoCAD");
+  EXPECT_EQ(SheetPages(sheet).settings.m_AppSettings.numberOfDmaSubBuffers, 5);
 }
 
 // 8 MB, 32-bit local buffer: the fourth variant, stored as the driver keeps it.
@@ -429,7 +430,7 @@ TEST_F(SettingsPage, TheStoredApplicationIsPreselectedAndADoubleClickTakesARow) 
   CMyPropertySheet sheet(PanelCommandLine("-n"), Board("hawk,8mb,lb32"));
   WriteFailures failures;
   SettingsKey key(*sheet.GetSeams().registry, sheet.State().m_strRegistryPath);
-  StoreAppSettings(key, ApplicationPresets[3][4].Settings, failures);
+  StoreAppSettings(key, ApplicationPresets[3][4].settings, failures);
   ASSERT_TRUE(failures.Empty());
   int preselected = -1;
   Run(sheet, [&](const UiDriver& ui, CMyPropertySheet&, HWND page) {
@@ -444,8 +445,8 @@ TEST_F(SettingsPage, TheStoredApplicationIsPreselectedAndADoubleClickTakesARow) 
     EXPECT_TRUE(Closes(dialog));
   });
   EXPECT_EQ(preselected, 4) << "Microsoft Softimage 3D";
-  EXPECT_EQ(sheet.m_pageSettings.m_CurrentMode, (DisplayMode{8, 1024, 768, 60}));
-  EXPECT_STREQ(sheet.m_pageSettings.m_AppSettings.Name, "Minimal Configuration");
+  EXPECT_EQ(SheetPages(sheet).settings.CurrentMode(), (DisplayMode{8, 1024, 768, 60}));
+  EXPECT_STREQ(SheetPages(sheet).settings.m_AppSettings.name, "Minimal Configuration");
 }
 
 // The strips are loaded once each: repaints and depth changes add no GDI

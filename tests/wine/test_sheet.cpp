@@ -7,15 +7,16 @@
 
 #include <vector>
 
-#include "core/exit_status.h"
 #include "app/property_sheet.h"
+#include "core/exit_status.h"
 #include "modes/mode_tables.h"
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 #include "sim/simulated_board_config.h"
 #include "store/version_strings.h"
 #include "support/message_boxes.h"
 #include "support/simulated_board_test.h"
 #include "support/ui_driver.h"
+#include "support/sheet_pages.h"
 
 namespace vexel::test {
 namespace {
@@ -59,8 +60,8 @@ TEST_F(SheetStartup, ADriverThatAnswersGivesThreePagesOpeningOnSettingsAndLeaves
   EXPECT_EQ(sheet.State().m_dwMemorySize, 8u << 20);
   EXPECT_EQ(sheet.State().m_DriverInfo.VendorId(), 0x3D3Du);
   EXPECT_EQ(Pages(sheet),
-            (std::vector<const win::CPropertyPage*>{&sheet.m_pageAbout, &sheet.m_pageSettings, &sheet.m_page3D}));
-  EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageSettings);
+            (std::vector<const win::CPropertyPage*>{&SheetPages(sheet).about, &SheetPages(sheet).settings, &SheetPages(sheet).settings3d}));
+  EXPECT_EQ(sheet.GetActivePage(), &SheetPages(sheet).settings);
   EXPECT_EQ(Remembered(*seams.registry, "InstalledCard").second, "<no key>");
   EXPECT_EQ(sheet.State().m_strOpenGL, kNotProbed);
   EXPECT_EQ(sheet.ExitStatus(), kExitOk);
@@ -76,7 +77,7 @@ TEST_F(SheetStartup, ABoardNameIsRememberedWithTheSettingsKeyByteForByte) {
             std::make_pair(kRegSz, std::string("System\\MixedCase\\Key\0", 21)));
   EXPECT_EQ(sheet.State().ModeCatalogue.size(), 42u);  // the VexelHawk table, not the driver's modes
   EXPECT_EQ(sheet.GetPageCount(), 3);
-  EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageSettings);
+  EXPECT_EQ(sheet.GetActivePage(), &SheetPages(sheet).settings);
 }
 
 TEST_F(SheetStartup, ANameWithoutPathOrAnswerStoresAnEmptyPathThatALaterRunCannotUse) {
@@ -90,8 +91,8 @@ TEST_F(SheetStartup, ANameWithoutPathOrAnswerStoresAnEmptyPathThatALaterRunCanno
   CMyPropertySheet later(PanelCommandLine("-n"), seams);
   EXPECT_EQ(later.State().m_strCardName, "FOO");
   EXPECT_EQ(later.State().m_strRegistryPath, "");
-  EXPECT_EQ(Pages(later), (std::vector<const win::CPropertyPage*>{&later.m_pageAbout}));
-  EXPECT_EQ(later.GetActivePage(), &later.m_pageAbout);
+  EXPECT_EQ(Pages(later), (std::vector<const win::CPropertyPage*>{&SheetPages(later).about}));
+  EXPECT_EQ(later.GetActivePage(), &SheetPages(later).about);
 }
 
 TEST_F(SheetStartup, NothingAnsweringAndNothingRememberedGivesTheAboutPageOnly) {
@@ -110,7 +111,7 @@ TEST_F(SheetStartup, WhatAnEarlierRunRememberedBringsTheThreePagesBack) {
   EXPECT_EQ(sheet.State().m_strCardName, "VEXELKITE");
   EXPECT_EQ(sheet.State().m_strRegistryPath, kDeviceKey);
   EXPECT_EQ(sheet.GetPageCount(), 3);
-  EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageSettings);
+  EXPECT_EQ(sheet.GetActivePage(), &SheetPages(sheet).settings);
   // The catalogue at start-up follows switch S only: the driver's modes.
   EXPECT_EQ(sheet.State().ModeCatalogue.size(), 26u);
 }
@@ -119,8 +120,8 @@ TEST_F(SheetStartup, AQuietRunShowsOnlyTheAboutPageButStillRemembersTheBoard) {
   Seams seams = Board("hawk");
   CMyPropertySheet sheet(PanelCommandLine("-S VexelHawk -P Some\\Key -q -n"), seams);
   EXPECT_TRUE(sheet.State().m_bQuiet);
-  EXPECT_EQ(Pages(sheet), (std::vector<const win::CPropertyPage*>{&sheet.m_pageAbout}));
-  EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageAbout);
+  EXPECT_EQ(Pages(sheet), (std::vector<const win::CPropertyPage*>{&SheetPages(sheet).about}));
+  EXPECT_EQ(sheet.GetActivePage(), &SheetPages(sheet).about);
   EXPECT_EQ(Remembered(*seams.registry, "InstalledCard").second, std::string("VEXELHAWK\0", 10));
 }
 
@@ -179,9 +180,9 @@ TEST_F(SheetStartup, TheSheetCarriesItsIconFromTheMomentItIsShown) {
   });
   sheet.DoModal();
   ui.Join();
-  EXPECT_NE(sheet.m_hIcon, nullptr);
-  EXPECT_EQ(big, sheet.m_hIcon);
-  EXPECT_EQ(small, sheet.m_hIcon);
+  EXPECT_NE(SheetPages(sheet).icon, nullptr);
+  EXPECT_EQ(big, SheetPages(sheet).icon);
+  EXPECT_EQ(small, SheetPages(sheet).icon);
 }
 
 TEST_F(SheetStartup, ShiftAndCtrlOnAMouseActivationAddTheAdvancedPageOnce) {
@@ -212,9 +213,9 @@ TEST_F(SheetStartup, ShiftAndCtrlOnAMouseActivationAddTheAdvancedPageOnce) {
     gesture({VK_SHIFT, VK_CONTROL});
     gesture({VK_SHIFT, VK_CONTROL});
     driver.OnUi([&] {
-      EXPECT_EQ(sheet.GetPage(3), &sheet.m_pageAdvanced);
+      EXPECT_EQ(sheet.GetPage(3), &SheetPages(sheet).advanced);
       EXPECT_EQ(TabCtrl_GetItemCount(PropSheet_GetTabControl(hwnd)), 4);
-      EXPECT_EQ(sheet.GetActivePage(), &sheet.m_pageSettings);
+      EXPECT_EQ(sheet.GetActivePage(), &SheetPages(sheet).settings);
       HoldKeys({});
       ::SendMessageA(hwnd, WM_ACTIVATE, WA_ACTIVE, 0);
       icon = reinterpret_cast<HICON>(::SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0));
@@ -224,8 +225,8 @@ TEST_F(SheetStartup, ShiftAndCtrlOnAMouseActivationAddTheAdvancedPageOnce) {
   sheet.DoModal();
   ui.Join();
   EXPECT_EQ(counts, (std::vector<int>{3, 3, 3, 4, 4}));
-  EXPECT_TRUE(sheet.m_bAdvancedAdded);
-  EXPECT_EQ(icon, sheet.m_hIcon);
+  EXPECT_TRUE(SheetPages(sheet).advancedAdded);
+  EXPECT_EQ(icon, SheetPages(sheet).icon);
   EXPECT_NE(icon, nullptr);
 }
 
@@ -240,7 +241,7 @@ TEST_F(SheetStartup, ADisplayChangeRefillsTheCatalogueFromTheRememberedBoardAndS
   ui.Start([&](UiDriver& driver) {
     ASSERT_NE(driver.WaitForWindow("VexelPanel"), nullptr);
     driver.OnUi([&] {
-      sheet.SetActivePage(&sheet.m_pageAbout);
+      sheet.SetActivePage(&SheetPages(sheet).about);
       // The simulated board switches and announces it to this program's windows.
       seams.display->ChangeMode({32, 800, 600, 75}, false);
     });
@@ -251,8 +252,8 @@ TEST_F(SheetStartup, ADisplayChangeRefillsTheCatalogueFromTheRememberedBoardAndS
       return size == 42u;
     });
     driver.OnUi([&] {
-      shown = sheet.m_pageSettings.m_CurrentMode;
-      active = sheet.GetActivePage() == &sheet.m_pageSettings ? nullptr : &sheet.m_pageAbout;
+      shown = SheetPages(sheet).settings.CurrentMode();
+      active = sheet.GetActivePage() == &SheetPages(sheet).settings ? nullptr : &SheetPages(sheet).about;
     });
     sheet.PressButton(PSBTN_CANCEL);
   });

@@ -97,16 +97,17 @@ class SimulatedSeams : public test::SimulatedBoardTest {
 
 TEST_F(SimulatedSeams, BootWritesTheMiniportLayoutBelowItsRootOnly) {
   Board("hawk,8mb,lb24");
-  EXPECT_TRUE(RegToolShows(names::DeviceMapKey, names::DeviceVideo0, "REG_SZ",
+  EXPECT_TRUE(RegToolShows(names::kDeviceMapKey, names::kDeviceVideo0, "REG_SZ",
                            "\\REGISTRY\\Machine\\System\\CurrentControlSet\\Services\\Vexel3D\\Device0"));
-  EXPECT_TRUE(RegToolShows(ServiceKeyPath(kDeviceKey), names::ImagePath, "REG_EXPAND_SZ",
+  EXPECT_TRUE(RegToolShows(ServiceKeyPath(kDeviceKey), names::kImagePath, "REG_EXPAND_SZ",
                            "\\SystemRoot\\System32\\drivers\\vexel3d.sys"));
-  EXPECT_TRUE(RegToolShows(kDeviceKey, names::InstalledDisplayDrivers, "REG_MULTI_SZ", "vexel3d"));
-  EXPECT_TRUE(RegToolShows(kDeviceKey, names::AdapterString, "REG_BINARY", "56006500780065006C004800610077006B000000"));
-  EXPECT_TRUE(RegToolShows(kDeviceKey, names::DacType, "REG_BINARY", "54004900200054005600500033003000320036000000"));
-  EXPECT_TRUE(RegToolShows(kDeviceKey, names::MemorySize, "REG_DWORD", "0x800000"));
-  EXPECT_TRUE(RegToolShows(kDeviceKey, names::LocalbufferBitsPerPel, "REG_DWORD", "0x18"));
-  EXPECT_TRUE(RegToolShows(kDeviceKey, names::DefaultXResolution, "REG_DWORD", "0x400"));
+  EXPECT_TRUE(RegToolShows(kDeviceKey, names::kInstalledDisplayDrivers, "REG_MULTI_SZ", "vexel3d"));
+  EXPECT_TRUE(
+      RegToolShows(kDeviceKey, names::kAdapterString, "REG_BINARY", "56006500780065006C004800610077006B000000"));
+  EXPECT_TRUE(RegToolShows(kDeviceKey, names::kDacType, "REG_BINARY", "54004900200054005600500033003000320036000000"));
+  EXPECT_TRUE(RegToolShows(kDeviceKey, names::kMemorySize, "REG_DWORD", "0x800000"));
+  EXPECT_TRUE(RegToolShows(kDeviceKey, names::kLocalbufferBitsPerPel, "REG_DWORD", "0x18"));
+  EXPECT_TRUE(RegToolShows(kDeviceKey, names::kDefaultXResolution, "REG_DWORD", "0x400"));
   HKEY real = nullptr;
   EXPECT_NE(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, ServiceKeyPath(kDeviceKey).c_str(), 0, KEY_READ, &real));
 }
@@ -197,15 +198,15 @@ TEST_F(SimulatedSeams, RunningModeLastsUntilARestartBootsTheProfileKeysMode) {
 
   RegKey profile;
   ASSERT_EQ(kOk, seams.registry->CreateKey(Hive::LocalMachine, ProfileKeyPath(kDeviceKey), profile));
-  WriteDword(profile, names::DefaultXResolution, 800);
-  WriteDword(profile, names::DefaultYResolution, 600);
-  WriteDword(profile, names::DefaultBitsPerPel, 32);
-  WriteDword(profile, names::DefaultVRefresh, 72);
+  WriteDword(profile, names::kDefaultXResolution, 800);
+  WriteDword(profile, names::kDefaultYResolution, 600);
+  WriteDword(profile, names::kDefaultBitsPerPel, 32);
+  WriteDword(profile, names::kDefaultVRefresh, 72);
   int failures = 0;
   seams.restart->Restart([&](const RestartFailure&) { ++failures; });
   EXPECT_EQ(0, failures);
   EXPECT_EQ((DeviceCaps{800, 600, 32, 72}), seams.display->Caps());
-  EXPECT_TRUE(RegToolShows(kDeviceKey, names::DefaultXResolution, "REG_DWORD", "0x400"));
+  EXPECT_TRUE(RegToolShows(kDeviceKey, names::kDefaultXResolution, "REG_DWORD", "0x400"));
 }
 
 }  // namespace

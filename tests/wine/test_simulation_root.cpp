@@ -15,6 +15,7 @@
 #include "resource.h"
 #include "support/simulated_board_test.h"
 #include "support/whole_run.h"
+#include "support/sheet_pages.h"
 
 namespace vexel::test {
 namespace {
@@ -101,10 +102,10 @@ TEST_F(SimulationRoot, AWholeRunWithARestartLeavesTheRealMachineAlone) {
     CMyPropertySheet sheet(PanelCommandLine("-s VexelHawk -n"), seams);
     const WholeRunSeen seen = RunEveryPage(sheet, [](UiDriver& ui, CMyPropertySheet& s) {
       ui.OnUi([&] {
-        ::SetDlgItemTextA(s.m_pageAdvanced.GetSafeHwnd(), IDC_ADVANCED_MCLK, "60");
-        ::CheckDlgButton(s.m_page3D.GetSafeHwnd(), IDC_3D_FORCE_SINGLE_BUFFER, BST_CHECKED);
-        s.m_pageSettings.m_CurrentMode = kChosen;
-        s.m_pageSettings.SetModified();
+        ::SetDlgItemTextA(SheetPages(s).advanced.GetSafeHwnd(), IDC_ADVANCED_MCLK, "60");
+        ::CheckDlgButton(SheetPages(s).settings3d.GetSafeHwnd(), IDC_3D_FORCE_SINGLE_BUFFER, BST_CHECKED);
+        SheetPages(s).settings.SetCurrentMode(kChosen);
+        SheetPages(s).settings.SetModified();
       });
     });
     EXPECT_EQ(seen.told, std::vector<std::string>{});

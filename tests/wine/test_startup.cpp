@@ -65,12 +65,12 @@ TEST(Startup, AProgramInAFolderOutsideTheAnsiCodePageStoresUnderItsOwnPerMakerKe
   RegKey own;
   ASSERT_EQ(machine.OpenKey(Hive::LocalMachine, "SOFTWARE\\Vexelworks\\VEXELPANEL\\3.3", own), kOk);
   std::string card;
-  EXPECT_TRUE(ReadText(own, names::InstalledCard, card));
+  EXPECT_TRUE(ReadText(own, names::kInstalledCard, card));
   EXPECT_EQ(card, "VEXELKITE");
   RegKey maker;
   ASSERT_EQ(machine.OpenKey(Hive::LocalMachine, "SOFTWARE\\Vexelworks", maker), kOk);
   std::string misplaced;
-  EXPECT_FALSE(ReadText(maker, names::InstalledCard, misplaced)) << "stored beside the per-maker key: " << misplaced;
+  EXPECT_FALSE(ReadText(maker, names::kInstalledCard, misplaced)) << "stored beside the per-maker key: " << misplaced;
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ constexpr char kMachinePrefix[] = "\\Registry\\Machine\\";
 std::string RawDeviceMapValue() {
   char text[512] = {};
   DWORD size = sizeof(text) - 1;
-  ::RegGetValueA(HKEY_LOCAL_MACHINE, names::DeviceMapKey, names::DeviceVideo0, RRF_RT_REG_SZ, nullptr, text, &size);
+  ::RegGetValueA(HKEY_LOCAL_MACHINE, names::kDeviceMapKey, names::kDeviceVideo0, RRF_RT_REG_SZ, nullptr, text, &size);
   return text;
 }
 
@@ -43,7 +43,7 @@ TEST(FindDeviceKeyOnWine, ReturnsTheKeyThatTheDeviceMapNamesAndItOpens) {
   RegKey key;
   ASSERT_EQ(kOk, realHives.OpenKey(Hive::LocalMachine, *deviceKey, key));
   std::vector<std::uint8_t> adapter;
-  EXPECT_TRUE(ReadBytes(key, names::AdapterString, adapter));
+  EXPECT_TRUE(ReadBytes(key, names::kAdapterString, adapter));
   EXPECT_FALSE(adapter.empty());
 }
 
@@ -79,8 +79,8 @@ TEST(PerMakerKeyOnWine, StoresRealTextValuesThatReadBack) {
 
   PerMakerValues values{"OLD", "OLD"};
   ReadPerMakerKey(registry, keyPath, values);
-  EXPECT_EQ("VEXELHAWK", values.CardName);
-  EXPECT_EQ("", values.RegistryPath);
+  EXPECT_EQ("VEXELHAWK", values.cardName);
+  EXPECT_EQ("", values.registryPath);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "resource.h"
 #include "support/message_boxes.h"
+#include "support/sheet_pages.h"
 
 namespace vexel::test {
 namespace {
@@ -33,13 +34,13 @@ void AddAdvancedPage(HWND sheet) {
 }
 
 void ShowEveryPage(CMyPropertySheet& sheet, HWND hwnd, WholeRunSeen& seen) {
-  sheet.SetActivePage(&sheet.m_pageAbout);
-  seen.aboutInfo = ChildText(sheet.m_pageAbout.GetSafeHwnd(), IDC_ABOUT_INFO);
-  sheet.SetActivePage(&sheet.m_pageSettings);
-  sheet.SetActivePage(&sheet.m_page3D);
+  sheet.SetActivePage(&SheetPages(sheet).about);
+  seen.aboutInfo = ChildText(SheetPages(sheet).about.GetSafeHwnd(), IDC_ABOUT_INFO);
+  sheet.SetActivePage(&SheetPages(sheet).settings);
+  sheet.SetActivePage(&SheetPages(sheet).settings3d);
   AddAdvancedPage(hwnd);
-  if (sheet.SetActivePage(&sheet.m_pageAdvanced)) {
-    seen.advancedClock = ChildText(sheet.m_pageAdvanced.GetSafeHwnd(), IDC_ADVANCED_MCLK);
+  if (sheet.SetActivePage(&SheetPages(sheet).advanced)) {
+    seen.advancedClock = ChildText(SheetPages(sheet).advanced.GetSafeHwnd(), IDC_ADVANCED_MCLK);
   }
 }
 

@@ -1,4 +1,4 @@
-#include "info/gl_api.h"
+#include "info/probe/gl_api.h"
 
 #include <GL/gl.h>
 

@@ -1,6 +1,6 @@
-#include "info/sys_color_takeover.h"
+#include "info/probe/sys_color_takeover.h"
 
-#include "info/sys_colors.h"
+#include "info/probe/sys_colors.h"
 
 namespace vexel {
 namespace {

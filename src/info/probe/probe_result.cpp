@@ -1,4 +1,4 @@
-#include "info/probe_result.h"
+#include "info/probe/probe_result.h"
 
 namespace vexel {
 

@@ -1,4 +1,4 @@
-#include "info/gl_window_rect.h"
+#include "info/probe/gl_window_rect.h"
 
 namespace vexel {
 

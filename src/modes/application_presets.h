@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "core/app_settings.h"
+#include "modes/app_settings.h"
 #include "core/display_mode.h"
 #include "store/settings_key.h"
 #include "store/write_failures.h"
@@ -18,14 +18,14 @@ namespace vexel {
 // One row: the application's name and options, then the mode it asks for.
 // A refresh of 0 keeps the refresh currently selected on the Settings page.
 struct ApplicationPreset {
-  AppSettings Settings;
-  DisplayMode Mode;
+  AppSettings settings;
+  DisplayMode mode;
 };
 
-inline constexpr std::size_t ApplicationPresetRows = 12;
+inline constexpr std::size_t kApplicationPresetRows = 12;
 // The empty line between the named applications and the general choices.
-inline constexpr std::size_t ApplicationPresetSeparator = 9;
-using ApplicationPresetTable = std::array<ApplicationPreset, ApplicationPresetRows>;
+inline constexpr std::size_t kApplicationPresetSeparator = 9;
+using ApplicationPresetTable = std::array<ApplicationPreset, kApplicationPresetRows>;
 
 // Indexed by ApplicationPresetVariant.
 extern const std::array<ApplicationPresetTable, 4> ApplicationPresets;
@@ -37,12 +37,9 @@ std::size_t ApplicationPresetVariant(uint32_t memorySize, uint32_t localBufferWi
 // What the settings key holds of a stored preset; a value that could not be
 // read is absent.
 struct StoredPreset {
-  std::optional<std::string> Name;
-  std::optional<uint32_t> NumberOfDmaSubBuffers;
-  std::optional<uint32_t> UseFastClear;
-  std::optional<uint32_t> SupportSoftimage;
-  std::optional<uint32_t> DisableMipMaps;
-  std::optional<uint32_t> SupportSoftimage351;
+  std::optional<std::string> name;
+  // In the order of kAppSettingsValues.
+  std::array<std::optional<uint32_t>, kAppSettingsValues.size()> options;
 };
 
 StoredPreset ReadStoredPreset(const SettingsKey& key);
@@ -52,9 +49,8 @@ StoredPreset ReadStoredPreset(const SettingsKey& key);
 // that row's. Nothing when the name is absent or the options differ.
 std::optional<std::size_t> MatchStoredPreset(const ApplicationPresetTable& rows, const StoredPreset& stored);
 
-// Stores a chosen row's name and options in the order the driver expects:
-// the name without a terminating NUL, then the sub-buffers, fast clear,
-// Softimage, mipmaps and Softimage 3.51 values.
+// Stores a chosen row's name without a terminating NUL, then its options in
+// the order the driver expects (kAppSettingsValues).
 void StoreAppSettings(SettingsKey& key, const AppSettings& settings, WriteFailures& failures);
 
 }  // namespace vexel

@@ -1,4 +1,4 @@
-#include "options/application_list_dialog.h"
+#include "modes/application_list_dialog.h"
 
 #include <utility>
 
@@ -8,17 +8,18 @@
 
 namespace vexel {
 
-const win::MsgEntry<CApplicationListDialog> CApplicationListDialog::kMessageMap[] = {
-    win::OnCommand(LBN_DBLCLK, IDC_APPLICATION_LIST_ROWS, &CApplicationListDialog::OnOK),
-};
-
 CApplicationListDialog::CApplicationListDialog(uint32_t memorySize, uint32_t localBufferWidth, Registry& registry,
                                                std::string settingsKeyPath)
     : CDialog(IDD_APPLICATION_LIST),
       m_dwMemorySize(memorySize),
       m_dwLocalBufferWidth(localBufferWidth),
       m_registry(registry),
-      m_strSettingsKey(std::move(settingsKeyPath)) {}
+      m_strSettingsKey(std::move(settingsKeyPath)) {
+  static const win::MsgEntry<CApplicationListDialog> kMessageMap[] = {
+      win::OnCommand(LBN_DBLCLK, IDC_APPLICATION_LIST_ROWS, &CApplicationListDialog::OnOK),
+  };
+  SetMessageMap(kMessageMap);
+}
 
 void CApplicationListDialog::DoDataExchange(win::CDataExchange* pDX) {
   win::DDX_Control(pDX, IDC_APPLICATION_LIST_ROWS, m_list);
@@ -27,7 +28,7 @@ void CApplicationListDialog::DoDataExchange(win::CDataExchange* pDX) {
 BOOL CApplicationListDialog::OnInitDialog() {
   CDialog::OnInitDialog();
   m_rows = ApplicationPresets[ApplicationPresetVariant(m_dwMemorySize, m_dwLocalBufferWidth)];
-  for (const ApplicationPreset& row : m_rows) m_list.AddString(row.Settings.Name);
+  for (const ApplicationPreset& row : m_rows) m_list.AddString(row.settings.name);
   const SettingsKey key(m_registry, m_strSettingsKey);
   if (const auto matched = MatchStoredPreset(m_rows, ReadStoredPreset(key))) {
     m_list.SetCurSel(static_cast<int>(*matched));
@@ -42,19 +43,15 @@ void CApplicationListDialog::OnOK() {
     EndDialog(IDCANCEL);
     return;
   }
-  if (static_cast<size_t>(selected) == ApplicationPresetSeparator) return;
+  if (static_cast<size_t>(selected) == kApplicationPresetSeparator) return;
   const std::string text = m_list.GetText(selected);
   for (const ApplicationPreset& row : m_rows) {
-    if (text != row.Settings.Name) continue;
-    m_ChosenMode = row.Mode;
-    m_ChosenSettings = row.Settings;
+    if (text != row.settings.name) continue;
+    m_ChosenMode = row.mode;
+    m_ChosenSettings = row.settings;
     EndDialog(IDOK);
     return;
   }
-}
-
-bool CApplicationListDialog::OnWndMsg(const win::Msg& msg, LRESULT& result) {
-  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CDialog::OnWndMsg(msg, result);
 }
 
 }  // namespace vexel

@@ -1,12 +1,12 @@
-#include "info/gl_window.h"
+#include "info/probe/gl_window.h"
 
 #include <GL/gl.h>
 
 #include <cstdint>
 
-#include "info/error_text.h"
-#include "info/rgb_palette.h"
-#include "info/sys_colors.h"
+#include "info/probe/error_text.h"
+#include "info/probe/rgb_palette.h"
+#include "info/probe/sys_colors.h"
 #include "platform/gdi_display.h"
 #include "win/message_box.h"
 
@@ -83,7 +83,12 @@ void CGlWindow::ContextRelease::operator()(HGLRC context) const {
 }
 
 CGlWindow::CGlWindow(std::shared_ptr<Registry> registry, std::shared_ptr<GlApi> gl)
-    : m_gl(gl), m_sysColors(std::move(registry), std::move(gl)) {}
+    : m_gl(gl), m_sysColors(std::move(registry), std::move(gl)) {
+  static const win::MsgEntry<CGlWindow> kMessageMap[] = {
+      win::OnMessage(WM_DESTROY, &CGlWindow::OnDestroy),
+  };
+  SetMessageMap(kMessageMap);
+}
 
 CGlWindow::~CGlWindow() { GlWinClose(); }
 
@@ -102,8 +107,8 @@ bool CGlWindow::GlWinOpen(const std::string& title) {
     return false;
   }
   ::ShowWindow(m_hWnd, SW_SHOWDEFAULT);
-  m_dc = DcHandle(::GetDC(m_hWnd), DcRelease{m_hWnd});
-  if (!m_dc) return FailOpen(FormatErrorText("Could not get an HDC for window 0x%08lX\n", HandleNumber(m_hWnd)));
+  m_dc.emplace(m_hWnd);
+  if (!Dc()) return FailOpen(FormatErrorText("Could not get an HDC for window 0x%08lX\n", HandleNumber(m_hWnd)));
   if (!SetUpPixelFormat()) return false;
   SetUpPalette();
   if (!SetUpContext()) return false;
@@ -126,20 +131,20 @@ bool CGlWindow::CreateGlWindow(const std::string& title) {
 
 bool CGlWindow::SetUpPixelFormat() {
   const PIXELFORMATDESCRIPTOR wanted = RequestedPixelFormat(m_displayMode);
-  const int format = m_gl->ChoosePixelFormat(m_dc.get(), wanted);
+  const int format = m_gl->ChoosePixelFormat(Dc(), wanted);
   if (format == 0) return FailOpen("Selecting a pixel format failed\n");
-  if (!m_gl->SetPixelFormat(m_dc.get(), format, wanted)) return FailOpen("SetPixelFormat failed\n");
+  if (!m_gl->SetPixelFormat(Dc(), format, wanted)) return FailOpen("SetPixelFormat failed\n");
   return true;
 }
 
 void CGlWindow::SetUpPalette() {
-  const int format = m_gl->GetPixelFormat(m_dc.get());
+  const int format = m_gl->GetPixelFormat(Dc());
   if (format == 0) {
-    ShowError(FormatErrorText("Could not get pixel format for Dc 0x%08lX\n", HandleNumber(m_dc.get())));
+    ShowError(FormatErrorText("Could not get pixel format for Dc 0x%08lX\n", HandleNumber(Dc())));
     return;
   }
   PIXELFORMATDESCRIPTOR described{};
-  if (!m_gl->DescribePixelFormat(m_dc.get(), format, described)) {
+  if (!m_gl->DescribePixelFormat(Dc(), format, described)) {
     ShowError(FormatErrorText("Could not get a description of pixel format %d\n", format));
     return;
   }
@@ -147,20 +152,20 @@ void CGlWindow::SetUpPalette() {
 }
 
 void CGlWindow::SelectPalette(const PIXELFORMATDESCRIPTOR& format) {
-  m_palette = PaletteHandle(CreateRgbPalette(format), PaletteRelease{m_dc.get()});
+  m_palette = PaletteHandle(CreateRgbPalette(format), PaletteRelease{Dc()});
   if (!m_palette) return;
-  ::SelectPalette(m_dc.get(), m_palette.get(), FALSE);
+  ::SelectPalette(Dc(), m_palette.get(), FALSE);
   // A format that needs the whole system palette gets it only when the static
   // colours could be freed; otherwise its palette stays unrealised.
   const bool needsSystemPalette = (format.dwFlags & PFD_NEED_SYSTEM_PALETTE) != 0;
-  if (needsSystemPalette && !m_sysColors.IsTakenOver() && !m_sysColors.TakeOver(m_dc.get())) return;
-  ::RealizePalette(m_dc.get());
+  if (needsSystemPalette && !m_sysColors.IsTakenOver() && !m_sysColors.TakeOver(Dc())) return;
+  ::RealizePalette(Dc());
 }
 
 bool CGlWindow::SetUpContext() {
-  m_context = ContextHandle(m_gl->CreateContext(m_dc.get()), ContextRelease{m_gl.get()});
+  m_context = ContextHandle(m_gl->CreateContext(Dc()), ContextRelease{m_gl.get()});
   if (!m_context) return FailOpen("wglCreateContext Failed\n");
-  if (!m_gl->MakeCurrent(m_dc.get(), m_context.get())) return FailOpen("wglMakeCurrent Failed\n");
+  if (!m_gl->MakeCurrent(Dc(), m_context.get())) return FailOpen("wglMakeCurrent Failed\n");
   return true;
 }
 
@@ -177,7 +182,7 @@ void CGlWindow::ShowError(const std::string& message) const {
 void CGlWindow::ReleaseWindowResources() {
   if (m_palette && m_sysColors.IsTakenOver()) {
     try {
-      m_sysColors.GiveBack(m_dc.get());
+      m_sysColors.GiveBack(Dc());
     } catch (...) {
       // Out of memory while reading the user's colours: the rest must still go.
     }
@@ -186,14 +191,6 @@ void CGlWindow::ReleaseWindowResources() {
   m_context.reset();
   m_dc.reset();
   ::PostQuitMessage(1);
-}
-
-const win::MsgEntry<CGlWindow> CGlWindow::kMessageMap[] = {
-    win::OnMessage(WM_DESTROY, &CGlWindow::OnDestroy),
-};
-
-bool CGlWindow::OnWndMsg(const win::Msg& msg, LRESULT& result) {
-  return win::DispatchMessageMap(this, kMessageMap, msg, result) || CWnd::OnWndMsg(msg, result);
 }
 
 LRESULT CGlWindow::OnDestroy(const win::Msg&) {

@@ -1,4 +1,4 @@
-#include "info/sys_colors.h"
+#include "info/probe/sys_colors.h"
 
 #include <cstdio>
 #include <cstring>

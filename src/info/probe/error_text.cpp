@@ -1,4 +1,4 @@
-#include "info/error_text.h"
+#include "info/probe/error_text.h"
 
 #include <cstdarg>
 #include <cstdio>

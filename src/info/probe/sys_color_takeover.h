@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "info/gl_api.h"
+#include "info/probe/gl_api.h"
 #include "platform/registry.h"
 
 namespace vexel {

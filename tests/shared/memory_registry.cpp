@@ -1,4 +1,4 @@
-#include "platform/memory_registry.h"
+#include "shared/memory_registry.h"
 
 #include "core/ascii_case.h"
 

@@ -1,4 +1,4 @@
-#include "info/rgb_palette.h"
+#include "info/probe/rgb_palette.h"
 
 namespace vexel {
 namespace {

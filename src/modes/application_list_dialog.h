@@ -4,9 +4,9 @@
 #pragma once
 #include <string>
 
-#include "core/app_settings.h"
+#include "modes/app_settings.h"
 #include "core/display_mode.h"
-#include "options/application_presets.h"
+#include "modes/application_presets.h"
 #include "platform/registry.h"
 #include "win/dialog.h"
 #include "win/list_box.h"
@@ -29,10 +29,8 @@ class CApplicationListDialog : public win::CDialog {
   void DoDataExchange(win::CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   void OnOK() override;
-  bool OnWndMsg(const win::Msg& msg, LRESULT& result) override;
 
  private:
-  static const win::MsgEntry<CApplicationListDialog> kMessageMap[];
 
   uint32_t m_dwMemorySize;
   uint32_t m_dwLocalBufferWidth;

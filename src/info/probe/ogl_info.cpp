@@ -1,10 +1,10 @@
-#include "info/ogl_info.h"
+#include "info/probe/ogl_info.h"
 
 #include <GL/gl.h>
 
-#include "info/gl_window.h"
-#include "info/probe_result.h"
 #include "core/ascii_case.h"
+#include "info/probe/gl_window.h"
+#include "info/probe/probe_result.h"
 
 namespace vexel {
 
@@ -31,6 +31,12 @@ BOOL COglInfo::InitInstance() {
 std::string COglInfo::ReadImplementation() const {
   std::string vendor = AsciiUpperCased(m_gl->GetString(GL_VENDOR));
   return IsMakersImplementation(vendor) ? m_gl->GetString(GL_VERSION) : vendor;
+}
+
+std::optional<std::string> RunOpenGlProbe(std::shared_ptr<COglInfo> probe, DWORD waitMs) {
+  if (!probe->CreateThread(THREAD_PRIORITY_NORMAL)) return std::nullopt;
+  if (!probe->CompletionEvent().Wait(waitMs)) return std::string(kOpenGlTimedOutText);
+  return probe->Result();
 }
 
 }  // namespace vexel

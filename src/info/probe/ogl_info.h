@@ -5,9 +5,10 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
-#include "info/gl_api.h"
+#include "info/probe/gl_api.h"
 #include "platform/registry.h"
 #include "win/event.h"
 #include "win/win_thread.h"
@@ -36,5 +37,14 @@ class COglInfo : public win::CWinThread {
   std::shared_ptr<Registry> m_registry;
   std::shared_ptr<GlApi> m_gl;
 };
+
+inline constexpr DWORD kOpenGlProbeWaitMs = 10000;
+
+// Starts the probe's thread with normal priority and waits for its signal at
+// most `waitMs`. Gives the probe's text when it signalled in time, the
+// time-out text when it did not (the late probe then finishes and frees
+// itself on its own thread), and nothing when the thread could not be
+// started, so the caller keeps the text it has.
+std::optional<std::string> RunOpenGlProbe(std::shared_ptr<COglInfo> probe, DWORD waitMs = kOpenGlProbeWaitMs);
 
 }  // namespace vexel

@@ -7,13 +7,15 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <type_traits>
 
-#include "info/gl_api.h"
-#include "info/gl_window_rect.h"
-#include "info/sys_color_takeover.h"
+#include "info/probe/gl_api.h"
+#include "info/probe/gl_window_rect.h"
+#include "info/probe/sys_color_takeover.h"
 #include "platform/registry.h"
+#include "win/gdi.h"
 #include "win/message_map.h"
 #include "win/wnd.h"
 
@@ -37,10 +39,6 @@ class CGlWindow : public win::CWnd {
   void GlWinClose();
 
  private:
-  struct DcRelease {
-    HWND window;
-    void operator()(HDC dc) const { ::ReleaseDC(window, dc); }
-  };
   struct PaletteRelease {
     HDC dc;
     void operator()(HPALETTE palette) const;
@@ -49,12 +47,9 @@ class CGlWindow : public win::CWnd {
     GlApi* gl;
     void operator()(HGLRC context) const;
   };
-  using DcHandle = std::unique_ptr<std::remove_pointer_t<HDC>, DcRelease>;
   using PaletteHandle = std::unique_ptr<std::remove_pointer_t<HPALETTE>, PaletteRelease>;
   using ContextHandle = std::unique_ptr<std::remove_pointer_t<HGLRC>, ContextRelease>;
 
-  bool OnWndMsg(const win::Msg& msg, LRESULT& result) override;
-  static const win::MsgEntry<CGlWindow> kMessageMap[];
   LRESULT OnDestroy(const win::Msg& msg);
 
   bool CreateGlWindow(const std::string& title);
@@ -65,6 +60,8 @@ class CGlWindow : public win::CWnd {
   // Shows the message, destroys the window and answers false.
   bool FailOpen(const std::string& message);
   void ShowError(const std::string& message) const;
+  // The window's device context while it has one.
+  HDC Dc() const { return m_dc ? m_dc->Get() : nullptr; }
   // The release steps, run when the window is destroyed.
   void ReleaseWindowResources();
 
@@ -73,7 +70,7 @@ class CGlWindow : public win::CWnd {
   unsigned m_displayMode = kDoubleBuffered;
   // Failures are shown while this is on; nothing in the program turns it off.
   bool m_bShowMessages = true;
-  DcHandle m_dc;
+  std::optional<win::ClientDC> m_dc;
   PaletteHandle m_palette;
   ContextHandle m_context;
   CSysColorTakeover m_sysColors;
