@@ -4,8 +4,9 @@
 ;
 ;   vexelpanel-setup.exe [/S] [/MODEL=VexelHawk] [/KEY=<settings key below HKLM>] [/D=<folder>]
 ;
-; The build defines PROGRAM, ICON, OUTFILE and, from the program's version
-; resource, PRODUCT, PUBLISHER, COPYRIGHT, FILE_VERSION and INTERNAL_NAME.
+; The build defines PROGRAM (the program without its debugging data), ICON,
+; OUTFILE and, from the program's version resource, PRODUCT, PUBLISHER,
+; COPYRIGHT, FILE_VERSION and INTERNAL_NAME.
 ;
 ; Exit status: 0 installed; 1 cancelled; 2 not installed, because the options
 ; could not be passed on or the program could not record them (its own exit
@@ -140,6 +141,13 @@ Function RecordBoard
   ${EndIf}
 FunctionEnd
 
+!macro AddFileSize NAME
+  FileOpen $0 "$INSTDIR\${NAME}" r
+  FileSeek $0 0 END $1
+  FileClose $0
+  IntOp $2 $2 + $1
+!macroend
+
 Section "${PRODUCT}"
   SectionIn RO
   SetOutPath "$INSTDIR"
@@ -148,13 +156,22 @@ Section "${PRODUCT}"
   Call RecordBoard
 
   CreateShortcut "${SHORTCUT}" "$INSTDIR\vexelpanel.exe"
+  ; The size in KB of what is installed, rounded up.
+  StrCpy $2 0
+  !insertmacro AddFileSize "vexelpanel.exe"
+  !insertmacro AddFileSize "uninstall.exe"
+  IntOp $2 $2 + 1023
+  IntOp $2 $2 / 1024
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${FILE_VERSION}"
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "VersionMajor" ${PROGRAM_VERSION_1}
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "VersionMinor" ${PROGRAM_VERSION_2}
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\vexelpanel.exe,0"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $2
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
   ${If} $CreatedKey != ""

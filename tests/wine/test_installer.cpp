@@ -6,7 +6,10 @@
 #include <shlobj.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
@@ -49,6 +52,16 @@ Snapshot KeyTree(const std::string& path) {
   Snapshot snapshot;
   AddKeyTree(HKEY_LOCAL_MACHINE, path, "", snapshot);
   return snapshot;
+}
+
+// A value's bytes below HKEY_LOCAL_MACHINE, empty when it is missing.
+std::string ValueBytes(const char* key, const char* name) {
+  std::string data(1 << 16, '\0');
+  DWORD size = static_cast<DWORD>(data.size());
+  if (::RegGetValueA(HKEY_LOCAL_MACHINE, key, name, RRF_RT_ANY | RRF_NOEXPAND, nullptr, data.data(), &size) !=
+      ERROR_SUCCESS)
+    return {};
+  return data.substr(0, size);
 }
 
 // The names of everything below a folder, one a line.
@@ -132,6 +145,29 @@ class Installer : public ::testing::Test {
     ::RemoveDirectoryA(folder_.c_str());
   }
 
+  // The installed program has no symbol table, so no debugging data either
+  // (whose long section names live in it), and the entry tells the size of
+  // the installed files in KB.
+  static void ExpectShipped(const std::string& folder) {
+    std::ifstream file(folder + "\\vexelpanel.exe", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    IMAGE_DOS_HEADER dos{};
+    IMAGE_FILE_HEADER header{};
+    ASSERT_GT(bytes.size(), sizeof(dos));
+    std::memcpy(&dos, bytes.data(), sizeof(dos));
+    ASSERT_GT(bytes.size(), dos.e_lfanew + sizeof(DWORD) + sizeof(header));
+    std::memcpy(&header, bytes.data() + dos.e_lfanew + sizeof(DWORD), sizeof(header));
+    EXPECT_EQ(header.PointerToSymbolTable + header.NumberOfSymbols, 0u);
+    DWORD size = 0;
+    for (const char* name : {"\\vexelpanel.exe", "\\uninstall.exe"}) {
+      WIN32_FILE_ATTRIBUTE_DATA data{};
+      ::GetFileAttributesExA((folder + name).c_str(), GetFileExInfoStandard, &data);
+      size += data.nFileSizeLow;
+    }
+    const DWORD kilobytes = (size + 1023) / 1024;
+    EXPECT_EQ(ValueBytes(kEntryKey, "EstimatedSize"), std::string(reinterpret_cast<const char*>(&kilobytes), 4));
+  }
+
   const std::string folder_ = ShellFolder(CSIDL_PROGRAM_FILES) + "\\VexelPanel";
   const std::string program_ = folder_ + "\\vexelpanel.exe";
   const std::string shortcut_ = ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\VexelPanel.lnk";
@@ -144,17 +180,22 @@ TEST_F(Installer, ASilentInstallRecordsTheBoardAndItsUninstallLeavesTheMachineAs
   EXPECT_NE(::GetFileAttributesA(program_.c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_STRCASEEQ(ShortcutTarget(shortcut_).c_str(), program_.c_str());
   const std::string uninstaller = "\"" + folder_ + "\\uninstall.exe\"";
-  EXPECT_EQ(KeyTree(kEntryKey), (Snapshot{{"", "key"},
-                                          {":DisplayName", Text("VexelPanel")},
-                                          {":UninstallString", Text(uninstaller)},
-                                          {":QuietUninstallString", Text(uninstaller + " /S")},
-                                          {":DisplayVersion", Text("3.3")},
-                                          {":Publisher", Text("Vexelworks")},
-                                          {":DisplayIcon", Text(program_ + ",0")},
-                                          {":InstallLocation", Text(folder_)},
-                                          {":NoModify", std::string("4:\1\0\0\0", 6)},
-                                          {":NoRepair", std::string("4:\1\0\0\0", 6)},
-                                          {":CreatedPerMakerKey", Text(kMakerKey)}}));
+  Snapshot entry = KeyTree(kEntryKey);
+  EXPECT_EQ(entry.erase(":EstimatedSize"), 1u);  // checked by ExpectShipped
+  EXPECT_EQ(entry, (Snapshot{{"", "key"},
+                             {":DisplayName", Text("VexelPanel")},
+                             {":UninstallString", Text(uninstaller)},
+                             {":QuietUninstallString", Text(uninstaller + " /S")},
+                             {":DisplayVersion", Text("3.3")},
+                             {":VersionMajor", std::string("4:\3\0\0\0", 6)},
+                             {":VersionMinor", std::string("4:\3\0\0\0", 6)},
+                             {":Publisher", Text("Vexelworks")},
+                             {":DisplayIcon", Text(program_ + ",0")},
+                             {":InstallLocation", Text(folder_)},
+                             {":NoModify", std::string("4:\1\0\0\0", 6)},
+                             {":NoRepair", std::string("4:\1\0\0\0", 6)},
+                             {":CreatedPerMakerKey", Text(kMakerKey)}}));
+  ExpectShipped(folder_);
   EXPECT_EQ(KeyTree(kMakerKey), (Snapshot{{"", "key"},
                                           {"\\VEXELPANEL", "key"},
                                           {"\\VEXELPANEL\\3.3", "key"},
