@@ -1,30 +1,38 @@
-// The installer, run silently in the test prefix: what it puts on the machine,
-// what the program's quiet run records for it, and that the uninstaller takes
-// back exactly that.
+// The installer, run in the test prefix: what it puts on the machine, what
+// the program's quiet run records for it, that a refused or failed run
+// changes nothing, and that the uninstaller takes back exactly what the
+// installation did.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "support/message_boxes.h"
 #include "support/program.h"
-#include "support/scratch_folder.h"
 
 namespace vexel::test {
 namespace {
+
+using namespace std::chrono_literals;
 
 constexpr const char* kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 constexpr const char* kEntryKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\VexelPanel";
 constexpr const char* kMakerKey = "SOFTWARE\\Vexelworks";
 constexpr const char* kProgramKey = "SOFTWARE\\Vexelworks\\VEXELPANEL";
+constexpr const char* kPerMakerKey = "SOFTWARE\\Vexelworks\\VEXELPANEL\\3.3";
 constexpr const char* kSettingsKey = "System\\CurrentControlSet\\Services\\Vexel3D\\Device0";
+constexpr const char* kSessionManagerKey = "System\\CurrentControlSet\\Control\\Session Manager";
+constexpr const char* kCaption = "VexelPanel 3.3 Setup";
 
 // "<path>" -> "key" and "<path>:<value>" -> "<type>:<bytes>" for a key and
 // everything below it, so two snapshots differ in whatever was touched.
@@ -64,6 +72,8 @@ std::string ValueBytes(const char* key, const char* name) {
   return data.substr(0, size);
 }
 
+std::string ValueText(const char* key, const char* name) { return ValueBytes(key, name).c_str(); }
+
 // The names of everything below a folder, one a line.
 std::string FolderTree(const std::string& folder) {
   std::string names;
@@ -85,8 +95,21 @@ std::string ShellFolder(int id) {
   return path;
 }
 
+std::string TempFolder() {
+  char path[MAX_PATH] = {};
+  const DWORD length = ::GetTempPathA(MAX_PATH, path);
+  return std::string(path, length > 0 ? length - 1 : 0);
+}
+
+bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
 std::string Text(const std::string& text) { return "1:" + text + '\0'; }
-std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+std::wstring Wide(const std::string& text) {
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(static_cast<size_t>(::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                                        wide.data(), static_cast<int>(wide.size()))));
+  return wide;
+}
 
 // The path a shortcut file points at, empty when it cannot be read.
 std::string ShortcutTarget(const std::string& link) {
@@ -103,16 +126,22 @@ std::string ShortcutTarget(const std::string& link) {
   return target;
 }
 
+void WriteText(const char* key, const char* name, const std::string& text) {
+  ASSERT_EQ(::RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1)),
+            ERROR_SUCCESS);
+}
+
 // Everything the installer may touch, watched from before it runs; what a
 // test left behind is taken away, so a failed run cannot spoil the next.
 class Installer : public ::testing::Test {
- protected:
+ public:
   void SetUp() override {
     ::CoInitialize(nullptr);
     RemoveInstallation();
     before_ = Machine();
   }
   void TearDown() override {
+    panel_.reset();
     RemoveInstallation();
     ::CoUninitialize();
   }
@@ -120,20 +149,35 @@ class Installer : public ::testing::Test {
   static std::optional<DWORD> Run(const std::string& program, const std::string& arguments) {
     return RunningProgram(Wide(program), arguments).WaitForExit(60000);
   }
-  // The uninstaller copies itself away and returns at once; told the folder
-  // with _?=, a copy made here runs in place and can be waited for.
-  std::optional<DWORD> Uninstall() const {
-    ScratchFolder temp;
-    const std::string copy = temp.Path() + "\\uninstall.exe";
-    if (!::CopyFileA((folder_ + "\\uninstall.exe").c_str(), copy.c_str(), FALSE)) return std::nullopt;
-    return Run(copy, "/S _?=" + folder_);
+  static std::optional<DWORD> Install(const std::string& options) { return Run(VEXEL_INSTALLER, "/S " + options); }
+
+  // The entry's QuietUninstallString, run as a deployment tool runs it. When
+  // it returns, only the uninstaller's own file may be left in its folder:
+  // a running program's file cannot be deleted, so it and the folder go
+  // right after it ends.
+  static std::optional<DWORD> Uninstall() {
+    const std::string command = ValueText(kEntryKey, "QuietUninstallString");
+    const size_t end = command.find('"', 1);
+    if (command.empty() || command[0] != '"' || end == std::string::npos) return std::nullopt;
+    const std::string uninstaller = command.substr(1, end - 1);
+    const std::optional<DWORD> status = Run(uninstaller, command.substr(end + 1));
+    if (status != 0u) return status;
+    const std::string folder = uninstaller.substr(0, uninstaller.find_last_of('\\'));
+    const std::string left = FolderTree(folder);
+    EXPECT_TRUE(left.empty() || left == uninstaller + "\n") << "left when the uninstaller returned:\n" << left;
+    EXPECT_EQ(KeyTree(kEntryKey), Snapshot{}) << "the entry was left when the uninstaller returned";
+    EXPECT_TRUE(PollUntil(10s, [&] { return !Exists(folder); })) << folder << " was not removed";
+    return status;
   }
 
   Snapshot Machine() const {
     Snapshot all = KeyTree(kUninstallKey);
     for (const auto& [path, value] : KeyTree(kMakerKey)) all["maker" + path] = value;
-    for (const std::string& folder : {ShellFolder(CSIDL_PROGRAM_FILES), ShellFolder(CSIDL_COMMON_PROGRAMS)})
+    for (const std::string& folder :
+         {ShellFolder(CSIDL_PROGRAM_FILES), ShellFolder(CSIDL_COMMON_PROGRAMS), TempFolder()})
       all[folder] = FolderTree(folder);
+    // Files left to be deleted at the next restart.
+    all["pending"] = ValueBytes(kSessionManagerKey, "PendingFileRenameOperations");
     return all;
   }
 
@@ -141,8 +185,11 @@ class Installer : public ::testing::Test {
     ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kEntryKey);
     ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kProgramKey);
     ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kMakerKey);
-    for (const std::string& file : {shortcut_, program_, folder_ + "\\uninstall.exe"}) ::DeleteFileA(file.c_str());
-    ::RemoveDirectoryA(folder_.c_str());
+    ::DeleteFileA(shortcut_.c_str());
+    for (const std::string& folder : {folder_, otherFolder_}) {
+      for (const char* file : {"\\vexelpanel.exe", "\\uninstall.exe"}) ::DeleteFileA((folder + file).c_str());
+      ::RemoveDirectoryA(folder.c_str());
+    }
   }
 
   // The installed program has no symbol table, so no debugging data either
@@ -169,9 +216,12 @@ class Installer : public ::testing::Test {
   }
 
   const std::string folder_ = ShellFolder(CSIDL_PROGRAM_FILES) + "\\VexelPanel";
+  const std::string otherFolder_ = ShellFolder(CSIDL_PROGRAM_FILES) + "\\Vexel Panel \xDC";
   const std::string program_ = folder_ + "\\vexelpanel.exe";
   const std::string shortcut_ = ShellFolder(CSIDL_COMMON_PROGRAMS) + "\\VexelPanel.lnk";
   Snapshot before_;
+  // A panel a test keeps running, ended before the installation is removed.
+  std::unique_ptr<RunningProgram> panel_;
 };
 
 TEST_F(Installer, ASilentInstallRecordsTheBoardAndItsUninstallLeavesTheMachineAsItWas) {
@@ -215,18 +265,13 @@ TEST_F(Installer, ASilentInstallRecordsTheBoardAndItsUninstallLeavesTheMachineAs
 }
 
 // A per-maker key that was there before may be the driver setup's: it stays,
-// with what the installer's run recorded in it.
+// with the values the installation replaced put back.
 TEST_F(Installer, APerMakerKeyThatWasThereBeforeOutlivesTheUninstall) {
-  const std::string key = std::string(kProgramKey) + "\\3.3";
-  ASSERT_EQ(::RegSetKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), "InstalledCard", REG_SZ, "VEXELKITE", 10), 0);
+  WriteText(kPerMakerKey, "InstalledCard", "VEXELKITE");
   before_ = Machine();
   ASSERT_EQ(Run(VEXEL_INSTALLER, "/S /MODEL=VexelHawk"), 0u);
   EXPECT_EQ(Uninstall(), 0u);
-
-  Snapshot expected = before_;
-  expected["maker\\VEXELPANEL\\3.3:InstalledCard"] = Text("VEXELHAWK");
-  expected["maker\\VEXELPANEL\\3.3:RegistryPath"] = Text("");
-  EXPECT_EQ(Machine(), expected);
+  EXPECT_EQ(Machine(), before_);
 }
 
 // An installation that cannot hand its options to the program fails, and
@@ -253,11 +298,16 @@ TEST_P(InstallerFailure, EndsNonZeroAndLeavesTheMachineAsItWas) {
 
 // A volatile key cannot have a lasting child, so the program's quiet run
 // really fails to create its key below it.
-std::function<void()> VolatileProgramKey() {
+void MakeProgramKeyVolatile() {
+  ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kProgramKey);
   HKEY key = nullptr;
   ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kProgramKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_WRITE, nullptr, &key,
                     nullptr);
   ::RegCloseKey(key);
+}
+
+std::function<void()> VolatileProgramKey() {
+  MakeProgramKeyVolatile();
   return [] { ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kMakerKey); };
 }
 
@@ -268,6 +318,108 @@ INSTANTIATE_TEST_SUITE_P(
                       FailedInstall{"QuoteInTheKey", [] { return std::function<void()>([] {}); },
                                     "/MODEL=VexelHawk /KEY=Some\"Key"}),
     [](const ::testing::TestParamInfo<FailedInstall>& row) { return std::string(row.param.name); });
+
+// One case an administrator meets: the machine as it is made first, then
+// the installer (silently, or with its message answered) or the uninstaller.
+struct Case {
+  const char* name;
+  std::function<void(Installer&)> arrange;
+  bool uninstall;
+  std::string options;
+  DWORD status;
+  // Part of the message the installer shows when run without /S; empty: run silently.
+  std::string message = {};
+  // The maker's key after a successful installation.
+  Snapshot maker = {};
+  // Where it installs, below Program Files.
+  std::string folder = "VexelPanel";
+};
+void PrintTo(const Case& row, std::ostream* out) { *out << row.name; }
+
+class InstallerCase : public Installer, public ::testing::WithParamInterface<Case> {};
+
+TEST_P(InstallerCase, EndsAsDocumentedAndChangesOnlyWhatItSays) {
+  const Case& row = GetParam();
+  row.arrange(*this);
+  before_ = Machine();
+  std::optional<DWORD> status;
+  if (row.uninstall) {
+    status = Uninstall();
+  } else if (row.message.empty()) {
+    status = Install(row.options);
+  } else {
+    RunningProgram setup(Wide(VEXEL_INSTALLER), row.options);
+    HWND box = setup.WaitForWindow(kCaption);
+    ASSERT_TRUE(box && IsMessageBox(box));
+    EXPECT_NE(CloseMessageBox(box, IDOK, 5s).find(row.message), std::string::npos);
+    status = setup.WaitForExit(60000);
+  }
+  ASSERT_EQ(status, row.status);
+  if (row.status != 0u) {
+    EXPECT_EQ(Machine(), before_);
+    return;
+  }
+  EXPECT_EQ(KeyTree(kMakerKey), row.maker);
+  const std::string folder = ShellFolder(CSIDL_PROGRAM_FILES) + "\\" + row.folder;
+  EXPECT_EQ(ValueText(kEntryKey, "InstallLocation"), folder);
+  ExpectShipped(folder);
+  EXPECT_EQ(Uninstall(), 0u);
+  EXPECT_EQ(Machine(), before_);
+}
+
+void Nothing(Installer&) {}
+void Installed(Installer&) { ASSERT_EQ(Installer::Install("/MODEL=VexelHawk"), 0u); }
+
+Snapshot Recorded(const std::string& card, const std::string& path) {
+  return {{"", "key"},
+          {"\\VEXELPANEL", "key"},
+          {"\\VEXELPANEL\\3.3", "key"},
+          {"\\VEXELPANEL\\3.3:InstalledCard", Text(card)},
+          {"\\VEXELPANEL\\3.3:RegistryPath", Text(path)}};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Installer, InstallerCase,
+    ::testing::Values(
+        // 1: the upgrade fails to record the board; the installation it was to replace stays whole.
+        Case{"AFailedUpgradeKeepsTheInstallation",
+             [](Installer& at) {
+               Installed(at);
+               MakeProgramKeyVolatile();
+             },
+             false, "/MODEL=VexelHawk", 2},
+        // 2: a value the installer cannot carry whole is refused, not cut.
+        Case{"ALongKeyIsRefused", Nothing, false, "/MODEL=VexelHawk /KEY=" + std::string(1545, 'K'), 2, "/KEY="},
+        // 3: the driver setup's values stay without /KEY=, and come back with the uninstall.
+        Case{"TheDriverSetupsValuesAreKeptAndPutBack",
+             [](Installer&) {
+               WriteText(kPerMakerKey, "InstalledCard", "VEXELKITE");
+               WriteText(kPerMakerKey, "RegistryPath", "System\\CurrentControlSet\\Services\\Vexel 3D\\Device1");
+             },
+             false, "/MODEL=VexelHawk", 0, "",
+             Recorded("VEXELHAWK", "System\\CurrentControlSet\\Services\\Vexel 3D\\Device1")},
+        // 4: surrounding quotes are Windows' way of quoting, and are taken off.
+        Case{"AQuotedKeyIsTakenWithoutItsQuotes", Nothing, false,
+             "/MODEL=VexelHawk /KEY=\"System\\CurrentControlSet\\Services\\Vexel 3D\\Device0\"", 0, "",
+             Recorded("VEXELHAWK", "System\\CurrentControlSet\\Services\\Vexel 3D\\Device0")},
+        Case{"QuotedOptionsAreTakenWithoutTheirQuotes", Nothing, false,
+             "\"/MODEL=VexelKite\" \"/KEY=Some Key\" \"/D=" + ShellFolder(CSIDL_PROGRAM_FILES) + "\\Vexel Panel \xDC\"",
+             0, "", Recorded("VEXELKITE", "Some Key"), "Vexel Panel \xDC"},
+        Case{"AQuoteInsideAValueIsRefused", Nothing, false, "/MODEL=VexelHawk /KEY=Some\"Key", 2, "double quote"},
+        // 5: a failed uninstall says so and removes nothing.
+        Case{"AnUninstallThatCannotRemoveTheProgramFails",
+             [](Installer& at) {
+               Installed(at);
+               at.panel_ = std::make_unique<RunningProgram>(Wide(at.program_), "-n");
+               ASSERT_NE(at.panel_->WaitForWindow("VexelPanel"), nullptr);
+             },
+             true, "", 2},
+        // 6: only the two models, named as the program names them.
+        Case{"AnUnknownModelIsRefused", Nothing, false, "/MODEL=Foo", 2, "Foo"},
+        Case{"AModelIsNamedInAnyCase", Nothing, false, "/MODEL=vexelKITE", 0, "", Recorded("VEXELKITE", "")},
+        // 7: ExpectShipped checks what the package holds after every install.
+        Case{"ThePackageShipsTheProgramWithoutDebuggingData", Nothing, false, "", 0}),
+    [](const ::testing::TestParamInfo<Case>& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace vexel::test
