@@ -23,6 +23,7 @@ Target amd64-unicode
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 
+!include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
 !addincludedir "${__FILEDIR__}"
@@ -40,14 +41,28 @@ VIAddVersionKey /LANG=1033 "ProductVersion" "${FILE_VERSION}"
 Name "${PRODUCT}"
 Caption "$(Caption)"
 OutFile "${OUTFILE}"
-Icon "${ICON}"
+!define MUI_ICON "${ICON}"
 ShowInstDetails show
 BrandingText "${PUBLISHER} ${PRODUCT} ${FILE_VERSION}"
 
-Page instfiles
+!define MUI_ABORTWARNING
+!define MUI_ABORTWARNING_TEXT "$(AbortWarning)"
+!define MUI_WELCOMEPAGE_TITLE "$(WelcomeTitle)"
+!define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW ShowUninstallButton
+!insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_HEADER_TEXT "$(RemovingTitle)"
+!define MUI_PAGE_HEADER_SUBTEXT "$(RemovingSubtitle)"
+!define MUI_INSTFILESPAGE_FINISHHEADER_TEXT "$(RemovedTitle)"
+!define MUI_INSTFILESPAGE_FINISHHEADER_SUBTEXT "$(RemovedSubtitle)"
+!define MUI_INSTFILESPAGE_ABORTHEADER_TEXT "$(NotRemovedTitle)"
+!define MUI_INSTFILESPAGE_ABORTHEADER_SUBTEXT "$(NotRemovedSubtitle)"
+!insertmacro MUI_PAGE_INSTFILES
 
-LoadLanguageFile "${NSISDIR}\Contrib\Language files\English.nlf"
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
 !include /CHARSET=UTF8 "${__FILEDIR__}/lang/uninstall-english.nsh"
+!include /CHARSET=UTF8 "${__FILEDIR__}/lang/uninstall-german.nsh"
 
 !macro FailUninstall message
   DetailPrint "${message}"
@@ -67,6 +82,11 @@ Function .onInit
     SetErrorLevel 2
     Abort
   ${EndIf}
+FunctionEnd
+
+Function ShowUninstallButton
+  GetDlgItem $0 $HWNDPARENT 1
+  SendMessage $0 ${WM_SETTEXT} 0 "STR:$(^UninstallBtn)"
 FunctionEnd
 
 ; HAD := 1 and BEFORE := the replaced value when the entry keeps one.

@@ -6,6 +6,8 @@
 ;
 ; A value may be quoted, /KEY="a b" or "/KEY=a b"; the quotes are removed.
 ; Without /KEY=, a settings key already recorded in the per-maker key is kept.
+; With pages (no /S) the board page shows what the options say, and without
+; them what is recorded or the key the installed display driver publishes.
 ;
 ; The build defines PROGRAM (the program without its debugging data),
 ; UNINSTALLER (uninstall.exe, made from uninstall.nsi), ICON, OUTFILE and,
@@ -27,6 +29,8 @@ Target amd64-unicode
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
 
+!include MUI2.nsh
+!include nsDialogs.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include StrFunc.nsh
@@ -57,18 +61,28 @@ VIAddVersionKey /LANG=1033 "ProductVersion" "${FILE_VERSION}"
 Name "${PRODUCT}"
 Caption "$(Caption)"
 OutFile "${OUTFILE}"
-Icon "${ICON}"
+!define MUI_ICON "${ICON}"
 InstallDir "$PROGRAMFILES64\${PRODUCT}"
 ; An upgrade goes where the installation is.
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 ShowInstDetails show
 BrandingText "${PUBLISHER} ${PRODUCT} ${FILE_VERSION}"
 
-Page directory
-Page instfiles
+!define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
+!insertmacro MUI_PAGE_WELCOME
+Page custom BoardPage LeaveBoardPage
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION RunPanel
+!insertmacro MUI_PAGE_FINISH
 
-LoadLanguageFile "${NSISDIR}\Contrib\Language files\English.nlf"
+; The first language is the one for a system whose language has none here.
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
 !include /CHARSET=UTF8 "${__FILEDIR__}/lang/setup-english.nsh"
+!include /CHARSET=UTF8 "${__FILEDIR__}/lang/setup-german.nsh"
 
 Var Model
 Var SettingsKey
@@ -78,6 +92,10 @@ Var Option
 Var FolderMade
 Var EntryExisted
 Var ShortcutExisted
+Var HawkRadio
+Var KiteRadio
+Var NoneRadio
+Var KeyField
 
 ; Refuses the options before anything is put down.
 !macro Refuse message
@@ -327,6 +345,19 @@ Function ReadPerMakerKey
   !insertmacro ReadPerMakerValue "RegistryPath" $HadPath $PathBefore
 FunctionEnd
 
+; The settings key the installed display driver publishes: the device map's
+; "\Device\Video0" after "\REGISTRY\Machine\", in any case, as the program
+; finds it; the whole text when that part is missing.
+Function PublishedSettingsKey
+  ReadRegStr $0 HKLM "HARDWARE\DEVICEMAP\VIDEO" "\Device\Video0"
+  ${StrLoc} $1 $0 "REGISTRY\Machine\" ">"
+  ${If} $1 != ""
+    IntOp $1 $1 + 17
+    StrCpy $0 $0 "" $1
+  ${EndIf}
+  StrCpy $SettingsKey $0
+FunctionEnd
+
 Function .onInit
   SetRegView 64
   SetShellVarContext all
@@ -345,11 +376,95 @@ Function .onInit
   ${If} $Refusal != ""
     !insertmacro Refuse $Refusal
   ${EndIf}
+  ${If} ${Silent}
+    Return
+  ${EndIf}
+  ; What the board page starts with; it preselects a recorded model only
+  ; when it is one of the two.
+  ${If} $Model == ""
+  ${AndIf} $HadCard == 1
+    StrCpy $Model $CardBefore
+  ${EndIf}
+  ${If} $KeyGiven != 1
+  ${AndIf} $HadPath != 1
+    Call PublishedSettingsKey
+  ${EndIf}
 FunctionEnd
 
 Function .onVerifyInstDir
   StrLen $0 $INSTDIR
   ${If} $0 > ${FOLDER_MAX}
+    Abort
+  ${EndIf}
+FunctionEnd
+
+Function EnableKeyField
+  Pop $0
+  ${NSD_GetState} $NoneRadio $0
+  ${If} $0 == ${BST_CHECKED}
+    EnableWindow $KeyField 0
+  ${Else}
+    EnableWindow $KeyField 1
+  ${EndIf}
+FunctionEnd
+
+Function BoardPage
+  !insertmacro MUI_HEADER_TEXT "$(BoardTitle)" "$(BoardSubtitle)"
+  nsDialogs::Create 1018
+  Pop $0
+  ${NSD_CreateLabel} 0 0 100% 12u "$(BoardModelLabel)"
+  Pop $0
+  ${NSD_CreateRadioButton} 10u 14u 280u 12u "VexelHawk"
+  Pop $HawkRadio
+  ${NSD_AddStyle} $HawkRadio ${WS_GROUP}
+  ${NSD_CreateRadioButton} 10u 28u 280u 12u "VexelKite"
+  Pop $KiteRadio
+  ${NSD_CreateRadioButton} 10u 42u 280u 12u "$(BoardNone)"
+  Pop $NoneRadio
+  ${NSD_CreateLabel} 0 64u 100% 12u "$(BoardKeyLabel)"
+  Pop $0
+  ${NSD_CreateText} 0 78u 100% 12u "$SettingsKey"
+  Pop $KeyField
+  ${NSD_CreateLabel} 0 98u 100% 36u "$(BoardKeyNote)"
+  Pop $0
+  ${If} $Model == "VexelHawk"
+    ${NSD_Check} $HawkRadio
+  ${ElseIf} $Model == "VexelKite"
+    ${NSD_Check} $KiteRadio
+  ${Else}
+    ${NSD_Check} $NoneRadio
+  ${EndIf}
+  ${NSD_OnClick} $HawkRadio EnableKeyField
+  ${NSD_OnClick} $KiteRadio EnableKeyField
+  ${NSD_OnClick} $NoneRadio EnableKeyField
+  Push $NoneRadio
+  Call EnableKeyField
+  nsDialogs::Show
+FunctionEnd
+
+Function LeaveBoardPage
+  StrCpy $Model ""
+  ${NSD_GetState} $HawkRadio $0
+  ${If} $0 == ${BST_CHECKED}
+    StrCpy $Model "VexelHawk"
+  ${EndIf}
+  ${NSD_GetState} $KiteRadio $0
+  ${If} $0 == ${BST_CHECKED}
+    StrCpy $Model "VexelKite"
+  ${EndIf}
+  ${NSD_GetText} $KeyField $SettingsKey
+  ; A key pasted with the quotes Windows puts around it.
+  StrCpy $0 $SettingsKey 1
+  StrCpy $1 $SettingsKey "" -1
+  StrLen $2 $SettingsKey
+  ${If} $0 == '"'
+  ${AndIf} $1 == '"'
+  ${AndIf} $2 > 1
+    StrCpy $SettingsKey $SettingsKey -1 1
+  ${EndIf}
+  Call CheckSettingsKey
+  ${If} $Refusal != ""
+    MessageBox MB_OK|MB_ICONSTOP $Refusal
     Abort
   ${EndIf}
 FunctionEnd
@@ -575,3 +690,9 @@ Section "${PRODUCT}"
   !insertmacro ForEachFile DropPrevious
   !insertmacro WorkIn "$TEMP"
 SectionEnd
+
+; The panel starts in its folder, as from its shortcut.
+Function RunPanel
+  !insertmacro WorkIn "$INSTDIR"
+  Exec '"$INSTDIR\vexelpanel.exe"'
+FunctionEnd

@@ -1,6 +1,13 @@
-; The installer's own texts in English.
+; The installer's own texts in English; MUI2 brings the pages' common ones.
 !define LANG ${LANG_ENGLISH}
 LangString Caption ${LANG} "${PRODUCT} ${FILE_VERSION} Setup"
+LangString WelcomeText ${LANG} "Setup will install ${PRODUCT} ${FILE_VERSION}, the display control panel for ${PUBLISHER}'s boards, for all users of this computer, and can record which board is installed and where its display driver keeps its settings.$\r$\n$\r$\nClick Next to continue."
+LangString BoardTitle ${LANG} "Display Board"
+LangString BoardSubtitle ${LANG} "Record the board model and the display driver's settings key."
+LangString BoardModelLabel ${LANG} "Board model installed in this computer:"
+LangString BoardNone ${LANG} "&None: record no board (the panel asks the display driver)"
+LangString BoardKeyLabel ${LANG} "Display driver's settings &key, below HKEY_LOCAL_MACHINE:"
+LangString BoardKeyNote ${LANG} "Filled in with the key that is already recorded, or else with the key the installed display driver publishes. ${PRODUCT} records the model and the key under HKEY_LOCAL_MACHINE\${PER_MAKER_KEY}, where it finds them when the display driver does not answer."
 LangString QuoteRefused ${LANG} "The value of $Option contains a double quote, which ${PRODUCT}'s command line cannot carry. Quotes around a value are removed; a quote inside a value is not allowed. Nothing was installed."
 LangString UnknownOption ${LANG} "Unknown option: $Option$\r$\nSetup understands /S, /MODEL=, /KEY= and /D=. Nothing was installed."
 LangString CommandLineCut ${LANG} "The command line is longer than the ${NSIS_MAX_STRLEN} characters Setup can read, so the value of $Option would be cut. Nothing was installed."

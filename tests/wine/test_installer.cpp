@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -420,6 +421,97 @@ INSTANTIATE_TEST_SUITE_P(
         // 7: ExpectShipped checks what the package holds after every install.
         Case{"ThePackageShipsTheProgramWithoutDebuggingData", Nothing, false, "", 0}),
     [](const ::testing::TestParamInfo<Case>& row) { return std::string(row.param.name); });
+
+// A control's text; GetWindowText does not ask another process's controls.
+std::string ControlText(HWND control) {
+  char text[1024] = {};
+  DWORD_PTR ignored = 0;
+  ::SendMessageTimeoutA(control, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000, &ignored);
+  return text;
+}
+
+// A visible control of the installer's current page with this class and
+// text (any text when it is empty), or null.
+HWND Control(HWND window, const char* type, const std::string& text = "") {
+  HWND found = nullptr;
+  PollUntil(20s, [&] {
+    const HWND page = ::FindWindowExA(window, nullptr, "#32770", nullptr);
+    for (found = page ? ::FindWindowExA(page, nullptr, type, nullptr) : nullptr; found;
+         found = ::FindWindowExA(page, found, type, nullptr))
+      if (::IsWindowVisible(found) && (text.empty() || ControlText(found) == text)) return true;
+    return false;
+  });
+  return found;
+}
+
+void Press(HWND window, int button) { ::PostMessageA(::GetDlgItem(window, button), BM_CLICK, 0, 0); }
+
+// The message box a window shows above itself, or null.
+HWND MessageBoxOf(HWND window) {
+  HWND box = nullptr;
+  PollUntil(20s, [&] { return IsMessageBox(box = ::GetLastActivePopup(window)); });
+  return IsMessageBox(box) ? box : nullptr;
+}
+
+// The pages, walked by their controls as an administrator would. The German
+// run (installer/CMakeLists.txt) expects the pages in German.
+TEST_F(Installer, ThePagesAskBeforeQuittingRecordTheChosenBoardAndStartThePanel) {
+  const char* language = std::getenv("VEXEL_EXPECT_UI_LANGUAGE");
+  if (language) {
+    ASSERT_EQ(::GetUserDefaultUILanguage(), std::strtoul(language, nullptr, 16));
+  }
+  const bool german = ::GetUserDefaultUILanguage() == 0x0407;
+  const std::string caption = german ? "Installation von VexelPanel 3.3" : kCaption;
+  {
+    RunningProgram setup(Wide(VEXEL_INSTALLER), "");
+    HWND window = setup.WaitForWindow(caption);
+    ASSERT_NE(window, nullptr);
+    Press(window, IDCANCEL);
+    EXPECT_NE(CloseMessageBox(MessageBoxOf(window), IDNO, 5s), "");
+    EXPECT_TRUE(::IsWindowVisible(window));
+    Press(window, IDCANCEL);
+    EXPECT_NE(CloseMessageBox(MessageBoxOf(window), IDYES, 5s), "");
+    EXPECT_EQ(setup.WaitForExit(), 1u);
+  }
+  EXPECT_EQ(Machine(), before_);
+
+  // The board page offers the key that Wine's display driver publishes.
+  const std::string published = ValueText("HARDWARE\\DEVICEMAP\\VIDEO", "\\Device\\Video0");
+  ASSERT_EQ(published.rfind("\\Registry\\Machine\\", 0), 0u) << published;
+  RunningProgram setup(Wide(VEXEL_INSTALLER), "");
+  HWND window = setup.WaitForWindow(caption);
+  ASSERT_NE(window, nullptr);
+  Press(window, IDOK);
+  HWND kite = Control(window, "Button", "VexelKite");
+  HWND key = Control(window, "Edit");
+  ASSERT_TRUE(kite && key);
+  EXPECT_EQ(ControlText(key), published.substr(std::strlen("\\Registry\\Machine\\")));
+  ::SendMessageA(kite, BM_CLICK, 0, 0);
+  ::SendMessageA(key, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kSettingsKey));
+  Press(window, IDOK);
+  HWND folder = Control(window, "Edit", folder_);
+  ASSERT_NE(folder, nullptr);
+  Press(window, IDOK);
+  HWND run = Control(window, "Button", german ? "VexelPanel ausf\xFChren" : "&Run VexelPanel");
+  ASSERT_NE(run, nullptr);
+  EXPECT_EQ(::SendMessageA(run, BM_GETCHECK, 0, 0), BST_CHECKED);
+  Press(window, IDOK);
+  EXPECT_EQ(setup.WaitForExit(), 0u);
+  EXPECT_EQ(KeyTree(kMakerKey), Recorded("VEXELKITE", kSettingsKey));
+
+  // The finish page started the panel.
+  HWND sheet = nullptr;
+  PollUntil(20s, [&] { return (sheet = ::FindWindowA("#32770", "VexelPanel")) != nullptr; });
+  ASSERT_NE(sheet, nullptr);
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(sheet, &process);
+  HANDLE panel = ::OpenProcess(SYNCHRONIZE, FALSE, process);
+  ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  EXPECT_EQ(::WaitForSingleObject(panel, 20000), WAIT_OBJECT_0);
+  ::CloseHandle(panel);
+  EXPECT_EQ(Uninstall(), 0u);
+  EXPECT_EQ(Machine(), before_);
+}
 
 }  // namespace
 }  // namespace vexel::test
