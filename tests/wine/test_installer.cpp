@@ -399,12 +399,13 @@ INSTANTIATE_TEST_SUITE_P(
              },
              false, "/MODEL=VexelHawk", 0, "",
              Recorded("VEXELHAWK", "System\\CurrentControlSet\\Services\\Vexel 3D\\Device1")},
-        // 4: surrounding quotes are Windows' way of quoting, and are taken off.
+        // 4: quotes around an option, as Windows quotes an argument with a blank, or
+        // around its value, are taken off.
         Case{"AQuotedKeyIsTakenWithoutItsQuotes", Nothing, false,
-             "/MODEL=VexelHawk /KEY=\"System\\CurrentControlSet\\Services\\Vexel 3D\\Device0\"", 0, "",
+             "/MODEL=VexelHawk \"/KEY=System\\CurrentControlSet\\Services\\Vexel 3D\\Device0\"", 0, "",
              Recorded("VEXELHAWK", "System\\CurrentControlSet\\Services\\Vexel 3D\\Device0")},
         Case{"QuotedOptionsAreTakenWithoutTheirQuotes", Nothing, false,
-             "\"/MODEL=VexelKite\" \"/KEY=Some Key\" \"/D=" + ShellFolder(CSIDL_PROGRAM_FILES) + "\\Vexel Panel \xDC\"",
+             "\"/MODEL=VexelKite\" /KEY=\"Some Key\" \"/D=" + ShellFolder(CSIDL_PROGRAM_FILES) + "\\Vexel Panel \xDC\"",
              0, "", Recorded("VEXELKITE", "Some Key"), "Vexel Panel \xDC"},
         Case{"AQuoteInsideAValueIsRefused", Nothing, false, "/MODEL=VexelHawk /KEY=Some\"Key", 2, "double quote"},
         // 5: a failed uninstall says so and removes nothing.
