@@ -8,6 +8,12 @@
 //
 //   shot_driver STATE       STATE: about, settings, 3d-settings, advanced,
 //                           mode-list, application-list or restart-prompt
+//   shot_driver board-page INSTALLER
+//                           the installer's board page, for a VexelHawk and
+//                           the simulated board's settings key, reached with
+//                           Next on the welcome page and left with Cancel,
+//                           whose question is answered Yes: nothing is
+//                           installed
 //
 // Output: "window X Y WIDTH HEIGHT" in desktop pixels, then "ready", each on
 // a line of its own. The page headers' clips stand still on their first
@@ -20,6 +26,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "resource.h"
@@ -227,9 +234,52 @@ bool Run(const Shot& shot) {
   return panel.WaitForExit(kTimeoutMs).has_value() || Fail("the panel did not close");
 }
 
+BOOL CALLBACK MatchChildText(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<std::pair<const char*, HWND>*>(data);
+  char text[64] = {};
+  ::GetWindowTextA(child, text, sizeof(text));
+  if (std::strcmp(text, search->first) != 0 || !::IsWindowVisible(child)) return TRUE;
+  search->second = child;
+  return FALSE;
+}
+
+HWND FindChild(HWND window, const char* text) {
+  std::pair<const char*, HWND> search{text, nullptr};
+  ::EnumChildWindows(window, &MatchChildText, reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
+bool RunInstaller(const char* installer) {
+  ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+  // The installer's caption follows the system's language, as its pages do.
+  const bool german = PRIMARYLANGID(::GetUserDefaultUILanguage()) == LANG_GERMAN;
+  std::wstring program(std::strlen(installer), L'\0');
+  program.resize(static_cast<size_t>(
+      ::MultiByteToWideChar(CP_ACP, 0, installer, -1, program.data(), static_cast<int>(program.size() + 1)) - 1));
+  vexel::test::RunningProgram setup(program,
+                                    "/MODEL=VexelHawk /KEY=System\\CurrentControlSet\\Services\\Vexel3D\\Device0");
+  const HWND window =
+      setup.WaitForWindow(german ? "Installation von VexelPanel 3.3" : "VexelPanel 3.3 Setup", kTimeoutMs);
+  if (!window) return Fail("the installer showed no window");
+  ::PostMessageA(::GetDlgItem(window, IDOK), BM_CLICK, 0, 0);
+  if (!PollUntil([&] { return FindChild(window, "VexelKite") != nullptr; })) return Fail("no board page");
+  DWORD_PTR ignored = 0;
+  ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, kTimeoutMs, &ignored);
+  ::SendMessageTimeoutA(window, WM_NCACTIVATE, TRUE, 0, SMTO_BLOCK, kTimeoutMs, &ignored);
+  PrintPlace(window);
+  char line[16];
+  static_cast<void>(std::fgets(line, sizeof(line), stdin));
+  ::PostMessageA(::GetDlgItem(window, IDCANCEL), BM_CLICK, 0, 0);
+  const HWND question = WaitForDialog(window);
+  if (!question) return Fail("Cancel asked nothing");
+  ::PostMessageA(question, WM_COMMAND, IDYES, 0);
+  return setup.WaitForExit(kTimeoutMs) == 1u || Fail("the installer did not end cancelled");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], "board-page") == 0) return RunInstaller(argv[2]) ? 0 : 1;
   const Shot* shot = argc == 2 ? FindShot(argv[1]) : nullptr;
   if (!shot) {
     std::fprintf(stderr, "usage: shot_driver STATE\n");
