@@ -90,7 +90,9 @@ class SimulatedSeams : public test::SimulatedBoardTest {
     const std::string line =
         AsciiLowerCased("    " + std::string(name) + "    " + std::string(type) + "    " + std::string(data) + "\r\n");
     const bool shown = AsciiLowerCased(result.output).find(line) != std::string::npos;
-    EXPECT_TRUE(shown) << command << "\n" << result.output;
+    EXPECT_TRUE(shown) << command << "\nexit status " << result.exitCode << (result.finished ? "" : ", did not end")
+                       << ":\n"
+                       << result.output;
     return shown;
   }
 };
