@@ -414,10 +414,10 @@ Function BoardPage
   Pop $0
   ${NSD_CreateLabel} 0 0 100% 12u "$(BoardModelLabel)"
   Pop $0
-  ${NSD_CreateRadioButton} 10u 14u 280u 12u "VexelHawk"
+  ${NSD_CreateRadioButton} 10u 14u 280u 12u "&VexelHawk"
   Pop $HawkRadio
   ${NSD_AddStyle} $HawkRadio ${WS_GROUP}
-  ${NSD_CreateRadioButton} 10u 28u 280u 12u "VexelKite"
+  ${NSD_CreateRadioButton} 10u 28u 280u 12u "Vexel&Kite"
   Pop $KiteRadio
   ${NSD_CreateRadioButton} 10u 42u 280u 12u "$(BoardNone)"
   Pop $NoneRadio

@@ -5,7 +5,7 @@ LangString WelcomeText ${LANG} "Setup installiert ${PRODUCT} ${FILE_VERSION}, da
 LangString BoardTitle ${LANG} "Grafikkarte"
 LangString BoardSubtitle ${LANG} "Kartenmodell und Einstellungsschlüssel des Anzeigetreibers eintragen."
 LangString BoardModelLabel ${LANG} "In diesem Computer eingebautes Kartenmodell:"
-LangString BoardNone ${LANG} "&Keines: kein Modell eintragen (das Panel fragt den Anzeigetreiber)"
+LangString BoardNone ${LANG} "K&eines: kein Modell eintragen (das Panel fragt den Anzeigetreiber)"
 LangString BoardKeyLabel ${LANG} "Einstellungs&schlüssel des Anzeigetreibers unter HKEY_LOCAL_MACHINE:"
 LangString BoardKeyNote ${LANG} "Vorgegeben ist der schon eingetragene Schlüssel, sonst der, den der installierte Anzeigetreiber angibt. ${PRODUCT} trägt Modell und Schlüssel unter HKEY_LOCAL_MACHINE\${PER_MAKER_KEY} ein und findet sie dort, wenn der Anzeigetreiber nicht antwortet."
 LangString QuoteRefused ${LANG} "Der Wert von $Option enthält ein Anführungszeichen, das die Befehlszeile von ${PRODUCT} nicht weitergeben kann. Anführungszeichen um einen Wert werden entfernt; im Wert ist keines erlaubt. Es wurde nichts installiert."

@@ -483,7 +483,7 @@ TEST_F(Installer, ThePagesAskBeforeQuittingRecordTheChosenBoardAndStartThePanel)
   HWND window = setup.WaitForWindow(caption);
   ASSERT_NE(window, nullptr);
   Press(window, IDOK);
-  HWND kite = Control(window, "Button", "VexelKite");
+  HWND kite = Control(window, "Button", "Vexel&Kite");
   HWND key = Control(window, "Edit");
   ASSERT_TRUE(kite && key);
   EXPECT_EQ(ControlText(key), published.substr(std::strlen("\\Registry\\Machine\\")));

@@ -262,7 +262,7 @@ bool RunInstaller(const char* installer) {
       setup.WaitForWindow(german ? "Installation von VexelPanel 3.3" : "VexelPanel 3.3 Setup", kTimeoutMs);
   if (!window) return Fail("the installer showed no window");
   ::PostMessageA(::GetDlgItem(window, IDOK), BM_CLICK, 0, 0);
-  if (!PollUntil([&] { return FindChild(window, "VexelKite") != nullptr; })) return Fail("no board page");
+  if (!PollUntil([&] { return FindChild(window, "Vexel&Kite") != nullptr; })) return Fail("no board page");
   DWORD_PTR ignored = 0;
   ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, kTimeoutMs, &ignored);
   ::SendMessageTimeoutA(window, WM_NCACTIVATE, TRUE, 0, SMTO_BLOCK, kTimeoutMs, &ignored);
