@@ -77,11 +77,10 @@ CMyPropertyPage2::CMyPropertyPage2(PageContext context) : CPropertyPage(IDD_SETT
   SetMessageMap(kMessageMap);
 }
 
-bool CMyPropertyPage2::TakeDisplayChange() {
+void CMyPropertyPage2::TakeDisplayChange() {
   const CurrentModeReading current = m_context.ReadCurrentMode();
   if (current.running) m_context.markAboutModified();
   m_CurrentMode = current.mode;
-  return true;
 }
 
 void CMyPropertyPage2::DoDataExchange(win::CDataExchange* pDX) {

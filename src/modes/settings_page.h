@@ -23,8 +23,9 @@ class CMyPropertyPage2 : public win::CPropertyPage, public DisplayChangeListener
  public:
   explicit CMyPropertyPage2(PageContext context);
 
-  // After a display change: reads the current mode again and shows it.
-  bool TakeDisplayChange() override;
+  // After a display change: reads the current mode again, and shows it once
+  // no modal window of the panel is open.
+  void TakeDisplayChange() override;
   void ShowDisplayChange() override { ShowCurrentMode(); }
 
   // The mode every control shows; the apply step stores and sets it.
