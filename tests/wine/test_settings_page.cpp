@@ -358,6 +358,54 @@ TEST_F(SettingsPage, TheModeListShowsEveryModeInTextOrderAndOnlyOkTakesOne) {
   EXPECT_EQ(modified, (std::vector<bool>{false, false, true}));
 }
 
+// The board switches while "Current Adapter" is open; the list is cancelled,
+// and the page then shows, and applies, the depth the user had picked.
+TEST_F(SettingsPage, ADisplayChangeUnderTheModeListWaitsForItAndKeepsTheChoice) {
+  Seams seams = Board("kite,changingmodes");
+  CMyPropertySheet sheet(PanelCommandLine("-n"), seams);
+  std::vector<size_t> catalogue;
+  std::vector<DisplayMode> modes;
+  std::string color;
+  Run(sheet, [&](const UiDriver& ui, CMyPropertySheet& s, HWND page) {
+    const auto note = [&] {
+      ui.FocusWhenSettled();
+      ui.OnUi([&] {
+        catalogue.push_back(s.State().ModeCatalogue.size());
+        modes.push_back(SheetPages(s).settings.CurrentMode());
+      });
+    };
+    ui.OnUi([&] { Pick(page, IDC_SETTINGS_COLOR, "256 Colors"); });
+    HWND list = OpenDialog(ui, page, IDC_SETTINGS_LIST_MODES, ModeListCaption());
+    ASSERT_NE(list, nullptr);
+    ui.OnUi([&] { seams.display->ChangeMode({32, 800, 600, 75}, false); });
+    note();
+    Type(ui, WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_TRUE(Closes(list));
+    note();
+    ui.OnUi([&] {
+      color = ChildText(page, IDC_SETTINGS_COLOR);
+      s.PressButton(PSBTN_APPLYNOW);
+    });
+    ui.FocusWhenSettled();
+  });
+  const DisplayMode picked{8, 1024, 768, 60};
+  EXPECT_EQ(catalogue, (std::vector<size_t>{26, 29})) << "refilled once the list closed";
+  EXPECT_EQ(modes, (std::vector<DisplayMode>{picked, picked}));
+  EXPECT_EQ(color, "256 Colors");
+  const auto stored = [&](const char* name) {
+    RegKey key;
+    seams.registry->OpenKey(Hive::LocalMachine, "System\\CurrentControlSet\\Services\\Vexel3D\\Device0", key);
+    uint32_t type = 0, size = 8;
+    std::string bytes(size, '\0');
+    key.QueryValue(name, &type, bytes.data(), &size);
+    return std::to_string(type) + ":" + bytes.substr(0, size);
+  };
+  EXPECT_EQ(stored("DefaultSettings.BitsPerPel"), std::string("4:\x08\0\0\0", 6));
+  EXPECT_EQ(stored("DefaultSettings.XResolution"), std::string("4:\0\x04\0\0", 6));
+  EXPECT_EQ(stored("DefaultSettings.YResolution"), std::string("4:\0\x03\0\0", 6));
+  EXPECT_EQ(stored("DefaultSettings.VRefresh"), std::string("4:\x3C\0\0\0", 6));
+}
+
 TEST_F(SettingsPage, EqualModeLinesBothPickTheFirstOfThem) {
   CMyPropertySheet sheet(PanelCommandLine("-n"), Board("kite"));
   sheet.State().ModeCatalogue = {{8, 800, 600, 1}, {16, 640, 480, 60}, {8, 800, 600, 0}};
