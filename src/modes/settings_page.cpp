@@ -227,7 +227,7 @@ LRESULT CMyPropertyPage2::OnHScroll(const win::Msg& msg) {
 }
 
 bool CMyPropertyPage2::AskCardMismatch() const {
-  CCardMismatchDialog question;
+  CCardMismatchDialog question(GetSheetWindow());
   return question.DoModal() == IDOK;
 }
 

@@ -241,6 +241,12 @@ TEST_F(SettingsPage, TheCardQuestionDecidesWhetherTheAdapterTypeChanges) {
                      reinterpret_cast<LPARAM>(::GetDlgItem(page, IDC_SETTINGS_ADAPTER_TYPE)));
       HWND question = ui.WaitForWindow(CardCaption());
       ASSERT_NE(question, nullptr);
+      RECT asked{}, sheetRect{};
+      ::GetWindowRect(question, &asked);
+      ::GetWindowRect(::GetParent(page), &sheetRect);
+      EXPECT_EQ(::GetWindow(question, GW_OWNER), ::GetParent(page));
+      EXPECT_NEAR(asked.left + asked.right, sheetRect.left + sheetRect.right, 2) << "centred over the sheet";
+      EXPECT_NEAR(asked.top + asked.bottom, sheetRect.top + sheetRect.bottom, 2);
       // The first child is the icon.
       for (HWND c = ::GetWindow(::GetWindow(question, GW_CHILD), GW_HWNDNEXT); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
         texts.push_back(win::WindowText(c));
