@@ -131,10 +131,13 @@ TEST_F(SettingsPage, KiteShowsItsChoicesInTextOrderAndTheCurrentModeWithoutMarki
   View v;
   bool sampleShown = false;
   std::vector<int> fits;
+  RECT frame{0, 0, 87, 14}, sample{};  // the template's size of the sample
   Run(sheet, [&](const UiDriver& ui, CMyPropertySheet&, HWND page) {
     ui.OnUi([&] {
       v = Look(page);
       sampleShown = ::SendDlgItemMessageA(page, IDC_SETTINGS_COLOR_SAMPLE, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0;
+      ::MapDialogRect(page, &frame);
+      ::GetClientRect(::GetDlgItem(page, IDC_SETTINGS_COLOR_SAMPLE), &sample);
       // Each list drops down far enough to show every item.
       for (int id : {IDC_SETTINGS_ADAPTER_TYPE, IDC_SETTINGS_COLOR, IDC_SETTINGS_REFRESH}) {
         HWND combo = ::GetDlgItem(page, id);
@@ -158,6 +161,8 @@ TEST_F(SettingsPage, KiteShowsItsChoicesInTextOrderAndTheCurrentModeWithoutMarki
   EXPECT_FALSE(v.modified);
   EXPECT_TRUE(v.applications);
   EXPECT_TRUE(sampleShown);
+  EXPECT_TRUE(::EqualRect(&sample, &frame)) << "the sample covers its frame, not " << sample.right << " x "
+                                             << sample.bottom;
   EXPECT_EQ(fits, (std::vector<int>{1, 1, 1}));
   EXPECT_EQ(SheetPages(sheet).settings.CurrentMode(), kStartup);
 }
