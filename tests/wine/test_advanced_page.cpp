@@ -2,7 +2,8 @@
 // Shift+Ctrl gesture: what it shows of the stored values, its hexadecimal
 // fields and up-down controls under real keystrokes and pastes, its
 // validation, what an apply stores or removes (checked byte for byte), failed
-// writes, and the German page.
+// writes, what the user is told one message at a time (also under display
+// changes), and the German page.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -481,6 +482,7 @@ TEST_P(Told, OneMessageAtATimeAndNothingStored) {
 
 const std::string kClockRange = "Please enter an integer between 20 and 100.";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     AdvancedPage, Told,
     ::testing::Values(
@@ -497,6 +499,7 @@ INSTANTIATE_TEST_SUITE_P(
         ToldCase{"AnEmptySettingsKeyPath", "hawk,noanswer", "-s VexelHawk -n", IDC_ADVANCED_REGION0, "0x1", 0, true,
                  true, {}}),
     [](const auto& test) { return std::string(test.param.name); });
+// clang-format on
 
 // A registry of the test's own, so writes can be refused.
 struct FailureCase {

@@ -429,7 +429,7 @@ TEST_F(ModeApply, KeysThatDoNotOpenStoreNothingAskNothingAndAreToldOnce) {
   const std::string key = "The key HKEY_LOCAL_MACHINE\\System\\Missing\\Key could not be opened";
   EXPECT_NE(told[0].find(key), std::string::npos) << told[0];
   EXPECT_EQ(told[0].find(key), told[0].rfind(key)) << "once, though neither the mode nor the preset was stored:\n"
-                                                    << told[0];
+                                                   << told[0];
   EXPECT_EQ(Value("System\\Missing\\Key", names::kDefaultXResolution).second, "<no key>");
   EXPECT_EQ(display->Calls, std::vector<std::string>{});
 }

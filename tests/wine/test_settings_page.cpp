@@ -161,8 +161,8 @@ TEST_F(SettingsPage, KiteShowsItsChoicesInTextOrderAndTheCurrentModeWithoutMarki
   EXPECT_FALSE(v.modified);
   EXPECT_TRUE(v.applications);
   EXPECT_TRUE(sampleShown);
-  EXPECT_TRUE(::EqualRect(&sample, &frame)) << "the sample covers its frame, not " << sample.right << " x "
-                                             << sample.bottom;
+  EXPECT_TRUE(::EqualRect(&sample, &frame))
+      << "the sample covers its frame, not " << sample.right << " x " << sample.bottom;
   EXPECT_EQ(fits, (std::vector<int>{1, 1, 1}));
   EXPECT_EQ(SheetPages(sheet).settings.CurrentMode(), kStartup);
 }
