@@ -18,7 +18,6 @@
 #include "store/key_paths.h"
 #include "store/value_names.h"
 #include "support/message_boxes.h"
-#include "support/page_controls.h"
 #include "support/simulated_board_test.h"
 #include "support/ui_driver.h"
 #include "support/sheet_pages.h"
@@ -155,6 +154,7 @@ class ModeApply : public SimulatedBoardTest {
     POINT promptMiddle{};
     POINT sheetMiddle{};
     std::string desktopArea;
+    DisplayMode shownMode{};
   };
 
   void SetUp() override {
@@ -232,6 +232,7 @@ class ModeApply : public SimulatedBoardTest {
       MSG message;
       while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
       seen.desktopArea = ChildText(SheetPages(sheet).settings.GetSafeHwnd(), IDC_SETTINGS_DESKTOP_AREA_TEXT);
+      seen.shownMode = SheetPages(sheet).settings.CurrentMode();
     });
   }
 
@@ -291,38 +292,18 @@ TEST_F(ModeApply, AnUnchangedModeWritesNothingSwitchesNothingAndAsksNothing) {
   EXPECT_EQ(display->Calls, std::vector<std::string>{});
 }
 
-// The user picks a depth, applies, and picks the start-up depth back; the
-// page reads each mode where the apply stored it.
+// Under a profile copy the page shows each applied mode after its switch,
+// and the start-up mode can be applied back.
 TEST_F(ModeApply, UnderAProfileCopyThePageShowsTheAppliedModeAndCanGoBack) {
-  const char* profileKey =
+  const std::string profileKey =
       "SYSTEM\\CurrentControlSet\\Hardware Profiles\\Current\\System\\CurrentControlSet\\Services\\Vexel3D\\Device0";
   RegKey created;
   ASSERT_EQ(seams.registry->CreateKey(Hive::LocalMachine, profileKey, created), kOk);
-  CMyPropertySheet sheet(PanelCommandLine("-n"), seams);
-  std::vector<std::string> shown;
-  std::vector<Stored> depths;
-  UiDriver ui;
-  ui.Start([&](UiDriver& driver) {
-    HWND hwnd = driver.WaitForWindow("VexelPanel");
-    ASSERT_NE(hwnd, nullptr);
-    HWND page = nullptr;
-    driver.OnUi([&] { page = SheetPages(sheet).settings.GetSafeHwnd(); });
-    for (int color : {0, 1}) {  // "256 Colors", then "32768 Colors"
-      driver.OnUi([&] {
-        PickItem(page, IDC_SETTINGS_COLOR, color);
-        sheet.PressButton(PSBTN_APPLYNOW);
-      });
-      AwaitApplied(driver, hwnd, sheet);
-      driver.OnUi([&] { shown.push_back(ChildText(page, IDC_SETTINGS_COLOR)); });
-      depths.push_back(Value(profileKey, "DefaultSettings.BitsPerPel"));
-    }
-    sheet.PressButton(PSBTN_CANCEL);
-  });
-  sheet.DoModal();
-  ui.Join();
-  EXPECT_EQ(shown, (std::vector<std::string>{"256 Colors", "32768 Colors"}));
-  EXPECT_EQ(depths, (std::vector<Stored>{Dword(8), Dword(15)}));
-  EXPECT_EQ(ModeValuesIn(profileKey), ModeValues(kStartup));
+  for (const DisplayMode& mode : {DisplayMode{8, 1024, 768, 60}, kStartup}) {
+    Run("", {mode, std::nullopt}, PSBTN_APPLYNOW, {0});
+    EXPECT_EQ(seen.shownMode, mode);
+    EXPECT_EQ(ModeValuesIn(profileKey), ModeValues(mode));
+  }
   EXPECT_EQ(ModeValuesIn(kDeviceKey), ModeValues(kStartup)) << "the device key keeps its own";
   EXPECT_EQ(display->Calls.size(), 6u) << "switched there and back";
 }

