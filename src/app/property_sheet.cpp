@@ -17,6 +17,8 @@ namespace {
 constexpr const char* kOpenGLNotProbed = "Not Retrieved: -nogl specified";
 // The property sheet's Apply button.
 constexpr UINT kApplyNowId = 0x3021;
+// Posted to the sheet to show a display change that waited for a modal window.
+constexpr UINT kShowPendingDisplayChange = WM_APP + 1;
 
 enum class Shown { Always, WhenIdentified, OnGesture };
 
@@ -72,6 +74,8 @@ CMyPropertySheet::CMyPropertySheet(const CommandLineText& commandLine, Seams sea
       win::OnMessage(WM_ACTIVATE, &CMyPropertySheet::OnActivate),
       win::OnMessage(WM_MOUSEACTIVATE, &CMyPropertySheet::OnMouseActivate),
       win::OnMessage(WM_DISPLAYCHANGE, &CMyPropertySheet::OnDisplayChange),
+      win::OnMessage(WM_ENABLE, &CMyPropertySheet::OnEnable),
+      win::OnMessage(kShowPendingDisplayChange, &CMyPropertySheet::OnShowPendingDisplayChange),
       win::OnMessage(PSM_PRESSBUTTON, &CMyPropertySheet::OnApplyButton),
       win::OnCommandMessage(BN_CLICKED, IDOK, &CMyPropertySheet::OnApplyButton),
       win::OnCommandMessage(BN_CLICKED, kApplyNowId, &CMyPropertySheet::OnApplyButton),
@@ -195,20 +199,43 @@ LRESULT CMyPropertySheet::OnMouseActivate(const win::Msg& msg) {
   return Default(msg);
 }
 
+// A modal window of the panel (a validation message, a list, a question, the
+// failure report) disables the sheet while it is open. A display change that
+// comes meanwhile is shown once that window has closed: making a page active
+// under it would validate the page left again, one message over the other,
+// and the catalogue a list shows must not change under the list.
 LRESULT CMyPropertySheet::OnDisplayChange(const win::Msg& msg) {
   const LRESULT result = Default(msg);
   SendMessageToDescendants(msg.message, msg.wParam, msg.lParam);
+  for (const PageSlot& slot : kPageTable) {
+    if (slot.listener) slot.listener(*this)->TakeDisplayChange();
+  }
+  m_bDisplayChangePending = true;
+  if (IsWindowEnabled()) ShowDisplayChange();
+  return result;
+}
+
+// Posted, so that the closed window's caller takes its answer first.
+LRESULT CMyPropertySheet::OnEnable(const win::Msg& msg) {
+  const LRESULT result = Default(msg);
+  if (msg.wParam && m_bDisplayChangePending) PostMessage(kShowPendingDisplayChange);
+  return result;
+}
+
+LRESULT CMyPropertySheet::OnShowPendingDisplayChange(const win::Msg&) {
+  if (m_bDisplayChangePending && IsWindowEnabled()) ShowDisplayChange();
+  return 0;
+}
+
+void CMyPropertySheet::ShowDisplayChange() {
+  m_bDisplayChangePending = false;
   FillModeCatalogue(m_state.m_strCardName);
   for (const PageSlot& slot : kPageTable) {
-    if (!slot.listener) continue;
-    DisplayChangeListener& listener = *slot.listener(*this);
     win::CPropertyPage& page = slot.page(*this);
-    if (listener.TakeDisplayChange() && HasPage(&page)) {
-      SetActivePage(&page);
-      listener.ShowDisplayChange();
-    }
+    if (!slot.listener || !HasPage(&page)) continue;
+    SetActivePage(&page);
+    slot.listener(*this)->ShowDisplayChange();
   }
-  return result;
 }
 
 // OK, Apply and their PSM_PRESSBUTTON forms: the pages apply during the

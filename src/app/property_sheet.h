@@ -59,6 +59,8 @@ class CMyPropertySheet : public win::CPropertySheet {
   CMyPropertyPage3 m_page3D;
   CMyPropertyPage5 m_pageAdvanced;
   bool m_bAdvancedAdded = false;
+  // A display change came that the pages have not shown yet.
+  bool m_bDisplayChangePending = false;
 
   PageContext MakePageContext();
   void Start(const CommandLineText& commandLine);
@@ -72,10 +74,13 @@ class CMyPropertySheet : public win::CPropertySheet {
   void ReportStoreFailure(const std::string& what, long status);
   void ReportWriteFailures();
   void SetIcons();
+  void ShowDisplayChange();
 
   LRESULT OnActivate(const win::Msg& msg);
   LRESULT OnMouseActivate(const win::Msg& msg);
   LRESULT OnDisplayChange(const win::Msg& msg);
+  LRESULT OnEnable(const win::Msg& msg);
+  LRESULT OnShowPendingDisplayChange(const win::Msg& msg);
   LRESULT OnApplyButton(const win::Msg& msg);
 };
 

@@ -4,6 +4,6 @@
 
 namespace vexel {
 
-CCardMismatchDialog::CCardMismatchDialog() : CDialog(IDD_CARD_MISMATCH) {}
+CCardMismatchDialog::CCardMismatchDialog(HWND sheet) : CDialog(IDD_CARD_MISMATCH, sheet, Placement::OverOwner) {}
 
 }  // namespace vexel

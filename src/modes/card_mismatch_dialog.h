@@ -8,7 +8,8 @@ namespace vexel {
 
 class CCardMismatchDialog : public win::CDialog {
  public:
-  CCardMismatchDialog();
+  // Modal to `sheet`, over whose middle it is placed.
+  explicit CCardMismatchDialog(HWND sheet);
 };
 
 }  // namespace vexel

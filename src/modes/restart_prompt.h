@@ -13,9 +13,6 @@ class CRestartPrompt : public win::CDialog {
 
   // Shows the prompt; true when the user chose "&Restart Now".
   bool AskRestartNow();
-
- protected:
-  BOOL OnInitDialog() override;
 };
 
 }  // namespace vexel

@@ -77,11 +77,11 @@ CMyPropertyPage2::CMyPropertyPage2(PageContext context) : CPropertyPage(IDD_SETT
   SetMessageMap(kMessageMap);
 }
 
-bool CMyPropertyPage2::TakeDisplayChange() {
+void CMyPropertyPage2::TakeDisplayChange() {
+  if (m_bListShown) return;
   const CurrentModeReading current = m_context.ReadCurrentMode();
   if (current.running) m_context.markAboutModified();
   m_CurrentMode = current.mode;
-  return true;
 }
 
 void CMyPropertyPage2::DoDataExchange(win::CDataExchange* pDX) {
@@ -227,7 +227,7 @@ LRESULT CMyPropertyPage2::OnHScroll(const win::Msg& msg) {
 }
 
 bool CMyPropertyPage2::AskCardMismatch() const {
-  CCardMismatchDialog question;
+  CCardMismatchDialog question(GetSheetWindow());
   return question.DoModal() == IDOK;
 }
 
@@ -244,9 +244,18 @@ void CMyPropertyPage2::OnAdapterTypeChanged() {
   m_nLastAdapter = selected;
 }
 
+// The sheet shows a display change that comes while a list is open once the
+// list has closed, with the mode the list's answer leaves.
+INT_PTR CMyPropertyPage2::ShowList(win::CDialog& list) {
+  m_bListShown = true;
+  const INT_PTR answer = list.DoModal();
+  m_bListShown = false;
+  return answer;
+}
+
 void CMyPropertyPage2::OnListAllModes() {
   CModeListDialog list(m_context.state.ModeCatalogue);
-  if (list.DoModal() != IDOK) return;
+  if (ShowList(list) != IDOK) return;
   m_CurrentMode = list.m_ChosenMode;
   ShowCurrentMode();
 }
@@ -256,7 +265,7 @@ void CMyPropertyPage2::OnListApplications() {
   const SheetState& state = m_context.state;
   CApplicationListDialog list(state.m_dwMemorySize, state.m_DriverInfo.LocalBufferWidth(), *m_context.seams.registry,
                               state.m_strRegistryPath);
-  if (list.DoModal() != IDOK) return;
+  if (ShowList(list) != IDOK) return;
   DisplayMode chosen = list.m_ChosenMode;
   if (chosen.DisplayFrequency == 0) chosen.DisplayFrequency = m_CurrentMode.DisplayFrequency;
   m_CurrentMode = chosen;

@@ -23,8 +23,9 @@ class CMyPropertyPage2 : public win::CPropertyPage, public DisplayChangeListener
  public:
   explicit CMyPropertyPage2(PageContext context);
 
-  // After a display change: reads the current mode again and shows it.
-  bool TakeDisplayChange() override;
+  // After a display change: reads the current mode again, unless a list of
+  // the page is open, whose answer then decides it; shows it later.
+  void TakeDisplayChange() override;
   void ShowDisplayChange() override { ShowCurrentMode(); }
 
   // The mode every control shows; the apply step stores and sets it.
@@ -65,6 +66,7 @@ class CMyPropertyPage2 : public win::CPropertyPage, public DisplayChangeListener
   void AddModeChoices();
   void ShowDesktopAreaPosition() const;
   bool AskCardMismatch() const;
+  INT_PTR ShowList(win::CDialog& list);
   HBITMAP SampleBitmap(UINT id);
 
   PageContext m_context;
@@ -78,6 +80,8 @@ class CMyPropertyPage2 : public win::CPropertyPage, public DisplayChangeListener
   win::CComboBox m_refresh;
   win::CAnimateCtrl m_animation;
   int m_nLastAdapter = -1;
+  // "Current Adapter" or "Applications" is open.
+  bool m_bListShown = false;
   // The three sample strips, loaded once each and kept while the static may
   // show them; the one shown now, 0 before the first.
   std::array<win::GdiObject<HBITMAP>, 3> m_sampleBitmaps;

@@ -9,9 +9,11 @@ class DisplayChangeListener {
  public:
   virtual ~DisplayChangeListener() = default;
 
-  // The display mode changed: true when the page wants to show the change.
-  // The sheet then makes it the active page and calls ShowDisplayChange.
-  virtual bool TakeDisplayChange() = 0;
+  // The display mode changed: the page takes what it needs at once, also
+  // while a modal window of the panel is open.
+  virtual void TakeDisplayChange() = 0;
+  // Once no modal window of the panel is open, the sheet makes the page the
+  // active one and has it show the change; several changes are shown once.
   virtual void ShowDisplayChange() = 0;
 };
 

@@ -20,10 +20,12 @@ bool AskForDriverInfo(Display& display, DriverInfoReply& reply) {
   return DriverAnswered(outcome);
 }
 
-// The four start-up values of the device key, each 0 when it cannot be read.
+// The four start-up values, each from the hardware-profile copy of the device
+// key, where an apply stores the mode and the driver looks first, else from the
+// device key itself; 0 where neither holds it.
 DisplayMode ReadStartupMode(Registry& registry, std::string_view deviceKey) {
   DisplayMode mode;
-  ReadDefaultSettings(OpenMachineKey(registry, deviceKey), RegKey(), mode);
+  ReadDefaultSettings(OpenMachineKey(registry, ProfileKeyPath(deviceKey)), OpenMachineKey(registry, deviceKey), mode);
   return mode;
 }
 

@@ -40,9 +40,10 @@ struct CurrentModeReading {
   bool running = false;
 };
 
-// The driver's start-up mode from the device key when no card name is known
-// and all four values are non-zero; otherwise the running display's mode
-// (16 bits per pixel read as 15).
+// The driver's start-up mode when no card name is known and all four values
+// are non-zero, each value from the hardware-profile copy of the device key
+// first and from the device key where the copy lacks it; otherwise the running
+// display's mode (16 bits per pixel read as 15).
 CurrentModeReading ReadCurrentMode(Registry& registry, Display& display, std::string_view cardName);
 
 // The two values the panel remembers under its per-maker key.

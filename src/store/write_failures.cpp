@@ -1,5 +1,8 @@
 #include "store/write_failures.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace vexel {
 namespace {
 
@@ -17,11 +20,20 @@ std::string Shown(const std::string& name) {
 }  // namespace
 
 void WriteFailures::KeyNotOpened(std::string_view keyPath, long status) {
-  failures_.push_back({MachineKey(keyPath), std::string(), status});
+  // A key without a path is never opened: its pages store nothing, and nothing failed.
+  if (!keyPath.empty()) Add({MachineKey(keyPath), std::string(), status});
 }
 
 void WriteFailures::ValueNotWritten(std::string_view keyPath, std::string_view value, long status) {
-  failures_.push_back({MachineKey(keyPath), std::string(value), status});
+  Add({MachineKey(keyPath), std::string(value), status});
+}
+
+// Every page of an apply opens the same settings key, so the same failure can
+// come from each of them; the user is told of it once.
+void WriteFailures::Add(WriteFailure failure) {
+  const bool named = std::ranges::any_of(
+      failures_, [&](const WriteFailure& known) { return known.key == failure.key && known.value == failure.value; });
+  if (!named) failures_.push_back(std::move(failure));
 }
 
 std::vector<WriteFailure> WriteFailures::Take() {

@@ -15,6 +15,8 @@ struct WriteFailure {
   long status = 0;
 };
 
+// Each key or value that failed is collected once per apply; a key without a
+// path is never opened, so it cannot fail.
 class WriteFailures {
  public:
   void KeyNotOpened(std::string_view keyPath, long status);
@@ -26,6 +28,8 @@ class WriteFailures {
   std::vector<WriteFailure> Take();
 
  private:
+  void Add(WriteFailure failure);
+
   std::vector<WriteFailure> failures_;
 };
 

@@ -1,5 +1,6 @@
 #include "win/dialog.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "win/data_exchange.h"
@@ -41,6 +42,22 @@ BOOL CDialog::OnInitDialog() {
 
 void CDialog::DoDataExchange(CDataExchange*) {}
 
+void CDialog::CenterOverOwner() const {
+  HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+  RECT outer{};
+  RECT own{};
+  if (!owner || !::GetWindowRect(owner, &outer) || !::GetWindowRect(m_hWnd, &own)) return;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  ::GetMonitorInfoA(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& area = monitor.rcWork;
+  const LONG width = own.right - own.left;
+  const LONG height = own.bottom - own.top;
+  const LONG left = std::max(area.left, std::min((outer.left + outer.right - width) / 2, area.right - width));
+  const LONG top = std::max(area.top, std::min((outer.top + outer.bottom - height) / 2, area.bottom - height));
+  ::SetWindowPos(m_hWnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void CDialog::OnOK() {
   if (UpdateData(true)) EndDialog(IDOK);
 }
@@ -72,7 +89,9 @@ INT_PTR CDialog::HandleDialogMessage(const Msg& msg) {
   try {
     if (msg.message == WM_INITDIALOG) {
       RunDialogInit(msg.hwnd, ResourceModule(), m_nIDTemplate);
-      return OnInitDialog();
+      const BOOL result = OnInitDialog();
+      if (m_placement == Placement::OverOwner) CenterOverOwner();
+      return result;
     }
     LRESULT result = 0;
     if (!m_boundControls.Offer(msg, result) && !Dispatch(msg, result)) return FALSE;

@@ -11,7 +11,12 @@ class CDataExchange;
 
 class CDialog : public CWnd {
  public:
-  explicit CDialog(UINT templateId, HWND parent = nullptr) : m_nIDTemplate(templateId), m_hParent(parent) {}
+  // Where the dialog opens: where its template puts it, or over the middle of
+  // its owner, kept inside the work area of the owner's monitor.
+  enum class Placement { FromTemplate, OverOwner };
+
+  explicit CDialog(UINT templateId, HWND parent = nullptr, Placement placement = Placement::FromTemplate)
+      : m_nIDTemplate(templateId), m_hParent(parent), m_placement(placement) {}
 
   // Runs the dialog modally; returns the code passed to EndDialog, or -1.
   INT_PTR DoModal();
@@ -42,8 +47,11 @@ class CDialog : public CWnd {
   static CDialog* FromHandle(HWND hwnd);
 
  private:
+  void CenterOverOwner() const;
+
   UINT m_nIDTemplate;
   HWND m_hParent;
+  Placement m_placement;
   BoundControls m_boundControls;
 };
 

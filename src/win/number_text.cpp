@@ -1,6 +1,7 @@
 #include "win/number_text.h"
 
 #include <charconv>
+#include <limits>
 
 namespace vexel::win {
 namespace {
@@ -13,13 +14,18 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
+// A number too large for the type reads as the type's nearest limit.
 template <class Number>
 std::optional<Number> ParseWhole(std::string_view text) {
   Number value{};
   const char* first = text.data();
   const char* last = text.data() + text.size();
   const auto [end, error] = std::from_chars(first, last, value, 10);
-  if (text.empty() || error != std::errc() || end != last) return std::nullopt;
+  if (text.empty() || end != last) return std::nullopt;
+  if (error == std::errc::result_out_of_range) {
+    return text.front() == '-' ? std::numeric_limits<Number>::min() : std::numeric_limits<Number>::max();
+  }
+  if (error != std::errc()) return std::nullopt;
   return value;
 }
 

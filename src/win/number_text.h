@@ -9,10 +9,12 @@
 namespace vexel::win {
 
 // A whole decimal number with an optional sign, blanks allowed around it;
-// nothing else, and nothing outside the 32-bit signed range.
+// nothing else. A number beyond the 32-bit signed range is still a number: it
+// reads as the nearest limit, so that a range check refuses it as out of range.
 std::optional<int32_t> ParseInt(std::string_view text);
 
-// The same without a sign: a minus sign or a value above 32 bits fails.
+// The same without a sign: a minus sign fails, and a number beyond 32 bits
+// reads as 4294967295.
 std::optional<uint32_t> ParseUnsigned(std::string_view text);
 
 // "%1" and "%2" in a message replaced by the two texts.

@@ -35,9 +35,11 @@ BOOL CPropertyPage::OnSetActive() {
   // The first activation follows OnInitDialog, which already filled the controls.
   if (m_bFirstSetActive) {
     m_bFirstSetActive = false;
-  } else {
-    UpdateData(false);
+    return TRUE;
   }
+  // Showing the fields again changes nothing the user edited.
+  const ProgramUpdate showing(*this);
+  UpdateData(false);
   return TRUE;
 }
 

@@ -45,6 +45,7 @@ class CWnd {
   void SetDlgItemText(int id, const std::string& text) const { ::SetDlgItemTextA(m_hWnd, id, text.c_str()); }
   std::string GetDlgItemText(int id) const;
   void EnableWindow(bool enable) const { ::EnableWindow(m_hWnd, enable ? TRUE : FALSE); }
+  bool IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd) != FALSE; }
 
   // Sends the message to every child window, and to their children.
   void SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam) const;

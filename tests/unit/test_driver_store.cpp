@@ -162,6 +162,34 @@ TEST(ReadCurrentMode, TheStoredModeOnlyWhenCompleteAndNoCardIsNamedElseTheRunnin
   }
 }
 
+// The apply stores the mode in the hardware-profile copy of the device key,
+// where the driver looks first too.
+TEST(ReadCurrentMode, TakesEachValueFromTheProfileCopyAndTheRestFromTheDeviceKey) {
+  constexpr char kProfile[] =
+      "SYSTEM\\CurrentControlSet\\Hardware Profiles\\Current\\System\\CurrentControlSet\\Services\\Video\\0000";
+  const struct {
+    const char* what;
+    std::vector<std::pair<const char*, uint32_t>> inCopy;
+    DisplayMode expected;
+  } cases[] = {
+      {"no copy", {}, {15, 1024, 768, 60}},
+      {"the depth", {{"DefaultSettings.BitsPerPel", 8}}, {8, 1024, 768, 60}},
+      {"size and refresh",
+       {{"DefaultSettings.XResolution", 800}, {"DefaultSettings.YResolution", 600}, {"DefaultSettings.VRefresh", 75}},
+       {15, 800, 600, 75}},
+      {"a refresh of 0", {{"DefaultSettings.VRefresh", 0}}, {15, 1280, 1024, 75}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    MemoryRegistry registry;
+    PutDeviceMap(registry, "\\REGISTRY\\Machine\\System\\Video\\0000");
+    PutStartupMode(registry, "System\\Video\\0000", {15, 1024, 768, 60});
+    for (const auto& [name, value] : c.inCopy) registry.Put(Hive::LocalMachine, kProfile, name, Dword(value));
+    ScriptedDisplay display;
+    EXPECT_EQ(c.expected, ReadCurrentMode(registry, display, "").mode);
+  }
+}
+
 TEST(ReadCurrentMode, OnlySixteenBitsAreReportedAsFifteen) {
   MemoryRegistry registry;
   ScriptedDisplay display;

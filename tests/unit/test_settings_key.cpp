@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "shared/memory_registry.h"
 #include "store/settings_key.h"
@@ -76,6 +77,25 @@ TEST_F(SettingsKeyTest, AKeyThatCannotBeOpenedIsToldAsSuch) {
   failures.KeyNotOpened("Missing\\Key", kFileNotFound);
   const std::string text = WriteFailuresText(failures.Take(), [](long) { return std::string("gone"); });
   EXPECT_NE(text.find("The key HKEY_LOCAL_MACHINE\\Missing\\Key could not be opened: gone"), std::string::npos) << text;
+}
+
+// Every page of an apply opens the same settings key: one apply's report
+// names each failure once, and a key without a path was never opened.
+TEST(WriteFailures, EachKeyOrValueOncePerApplyAndNoKeyWithoutAPath) {
+  WriteFailures failures;
+  for (int apply = 0; apply < 2; ++apply) {
+    for (int page = 0; page < 3; ++page) {
+      failures.KeyNotOpened("No\\Such\\Key", kFileNotFound);
+      failures.KeyNotOpened("", kFileNotFound);
+      failures.ValueNotWritten("Refusing", "A", kAccessDenied);
+    }
+    failures.ValueNotWritten("Refusing", "B", kAccessDenied);
+    std::vector<std::string> named;
+    for (const WriteFailure& failure : failures.Take()) named.push_back(failure.key + "|" + failure.value);
+    EXPECT_EQ(named, (std::vector<std::string>{"HKEY_LOCAL_MACHINE\\No\\Such\\Key|", "HKEY_LOCAL_MACHINE\\Refusing|A",
+                                               "HKEY_LOCAL_MACHINE\\Refusing|B"}))
+        << "apply " << apply;
+  }
 }
 
 }  // namespace

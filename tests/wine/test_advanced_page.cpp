@@ -2,11 +2,13 @@
 // Shift+Ctrl gesture: what it shows of the stored values, its hexadecimal
 // fields and up-down controls under real keystrokes and pastes, its
 // validation, what an apply stores or removes (checked byte for byte), failed
-// writes, and the German page.
+// writes, what the user is told one message at a time (also under display
+// changes), and the German page.
 #include <windows.h>
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -431,6 +433,73 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"ClockNotANumber", IDC_ADVANCED_MCLK, true, "6o", "Please enter an integer."},
         RefusedCase{"LatencyNegative", IDC_ADVANCED_LATENCY, true, "-1", "Please enter a positive integer."}),
     [](const auto& test) { return std::string(test.param.name); });
+
+// What the user is told, row by row: a number beyond 32 bits, the page shown
+// again, display changes over a refused field, and keys that do not open.
+// Each row opens the 3D Settings page and comes back before its edit.
+struct ToldCase {
+  const char* name;
+  const char* board;
+  const char* arguments;
+  int field;  // 0: no edit
+  const char* text;
+  int displayChanges;
+  bool apply;
+  bool applyEnabledAfterReturn;
+  std::vector<std::string> told;
+};
+
+class Told : public AdvancedPageTest, public ::testing::WithParamInterface<ToldCase> {};
+
+TEST_P(Told, OneMessageAtATimeAndNothingStored) {
+  const ToldCase& c = GetParam();
+  seams = Board(c.board);
+  const Values before = Stored();
+  std::vector<std::string> told;
+  int mostOpen = 0;
+  bool applyEnabled = false;
+  RunPanel(
+      [&](UiDriver& ui, CMyPropertySheet& sheet, HWND page) {
+        ui.OnUi([&] {
+          sheet.SetActivePage(&SheetPages(sheet).settings3d);
+          sheet.SetActivePage(&SheetPages(sheet).advanced);
+          applyEnabled = ApplyEnabled(page);
+          if (c.field) ::SetDlgItemTextA(page, c.field, c.text);
+        });
+        for (int i = 0; i < c.displayChanges; ++i) seams.display->BroadcastDisplayChange(32, 1024, 768);
+        if (c.apply) sheet.PressButton(PSBTN_APPLYNOW);
+        for (ui.FocusAfterPosted(); ui.MessageBoxOpen(); ui.FocusAfterPosted()) {
+          mostOpen = std::max(mostOpen, ui.MessageBoxesOpen());
+          told.push_back(ui.AnswerMessageBox());
+        }
+      },
+      PSBTN_CANCEL, false, c.arguments);
+  EXPECT_EQ(told, c.told);
+  EXPECT_LE(mostOpen, 1);
+  EXPECT_EQ(applyEnabled, c.applyEnabledAfterReturn);
+  EXPECT_EQ(Stored(), before);
+}
+
+const std::string kClockRange = "Please enter an integer between 20 and 100.";
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    AdvancedPage, Told,
+    ::testing::Values(
+        ToldCase{"Latency4294967296", "hawk", "-n", IDC_ADVANCED_LATENCY, "4294967296", 0, true, false,
+                 {"Please enter an integer between 0 and 255."}},
+        ToldCase{"Clock2147483648", "hawk", "-n", IDC_ADVANCED_MCLK, "2147483648", 0, true, false, {kClockRange}},
+        ToldCase{"ClockMinus2147483649", "hawk", "-n", IDC_ADVANCED_MCLK, "-2147483649", 0, true, false, {kClockRange}},
+        ToldCase{"BackOnThePage", "hawk", "-n", 0, "", 0, false, false, {}},
+        ToldCase{"ThreeDisplayChangesOver101", "hawk", "-n", IDC_ADVANCED_MCLK, "101", 3, false, false,
+                 {kClockRange, kClockRange}},
+        ToldCase{"AKeyThatDoesNotOpen", "hawk", "-p No\\Such\\Key -n", IDC_ADVANCED_REGION0, "0x1", 0, true, false,
+                 {"Some settings could not be stored:\n\nThe key HKEY_LOCAL_MACHINE\\No\\Such\\Key could not be opened: "
+                  "File not found."}},
+        ToldCase{"AnEmptySettingsKeyPath", "hawk,noanswer", "-s VexelHawk -n", IDC_ADVANCED_REGION0, "0x1", 0, true,
+                 true, {}}),
+    [](const auto& test) { return std::string(test.param.name); });
+// clang-format on
 
 // A registry of the test's own, so writes can be refused.
 struct FailureCase {

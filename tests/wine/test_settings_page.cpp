@@ -131,10 +131,13 @@ TEST_F(SettingsPage, KiteShowsItsChoicesInTextOrderAndTheCurrentModeWithoutMarki
   View v;
   bool sampleShown = false;
   std::vector<int> fits;
+  RECT frame{0, 0, 87, 14}, sample{};  // the template's size of the sample
   Run(sheet, [&](const UiDriver& ui, CMyPropertySheet&, HWND page) {
     ui.OnUi([&] {
       v = Look(page);
       sampleShown = ::SendDlgItemMessageA(page, IDC_SETTINGS_COLOR_SAMPLE, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0;
+      ::MapDialogRect(page, &frame);
+      ::GetClientRect(::GetDlgItem(page, IDC_SETTINGS_COLOR_SAMPLE), &sample);
       // Each list drops down far enough to show every item.
       for (int id : {IDC_SETTINGS_ADAPTER_TYPE, IDC_SETTINGS_COLOR, IDC_SETTINGS_REFRESH}) {
         HWND combo = ::GetDlgItem(page, id);
@@ -158,6 +161,8 @@ TEST_F(SettingsPage, KiteShowsItsChoicesInTextOrderAndTheCurrentModeWithoutMarki
   EXPECT_FALSE(v.modified);
   EXPECT_TRUE(v.applications);
   EXPECT_TRUE(sampleShown);
+  EXPECT_TRUE(::EqualRect(&sample, &frame))
+      << "the sample covers its frame, not " << sample.right << " x " << sample.bottom;
   EXPECT_EQ(fits, (std::vector<int>{1, 1, 1}));
   EXPECT_EQ(SheetPages(sheet).settings.CurrentMode(), kStartup);
 }
@@ -241,6 +246,12 @@ TEST_F(SettingsPage, TheCardQuestionDecidesWhetherTheAdapterTypeChanges) {
                      reinterpret_cast<LPARAM>(::GetDlgItem(page, IDC_SETTINGS_ADAPTER_TYPE)));
       HWND question = ui.WaitForWindow(CardCaption());
       ASSERT_NE(question, nullptr);
+      RECT asked{}, sheetRect{};
+      ::GetWindowRect(question, &asked);
+      ::GetWindowRect(::GetParent(page), &sheetRect);
+      EXPECT_EQ(::GetWindow(question, GW_OWNER), ::GetParent(page));
+      EXPECT_NEAR(asked.left + asked.right, sheetRect.left + sheetRect.right, 2) << "centred over the sheet";
+      EXPECT_NEAR(asked.top + asked.bottom, sheetRect.top + sheetRect.bottom, 2);
       // The first child is the icon.
       for (HWND c = ::GetWindow(::GetWindow(question, GW_CHILD), GW_HWNDNEXT); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
         texts.push_back(win::WindowText(c));
@@ -356,6 +367,47 @@ TEST_F(SettingsPage, TheModeListShowsEveryModeInTextOrderAndOnlyOkTakesOne) {
   EXPECT_EQ(modes[1], kStartup);
   EXPECT_EQ(modes[2], (DisplayMode{32, 800, 600, 75}));
   EXPECT_EQ(modified, (std::vector<bool>{false, false, true}));
+}
+
+// The board switches while "Current Adapter" is open; the list is cancelled,
+// and the page then shows, and applies, the depth the user had picked.
+TEST_F(SettingsPage, ADisplayChangeUnderTheModeListWaitsForItAndKeepsTheChoice) {
+  Seams seams = Board("kite,changingmodes");
+  CMyPropertySheet sheet(PanelCommandLine("-n"), seams);
+  std::vector<size_t> catalogue;
+  std::vector<DisplayMode> modes;
+  std::string color;
+  Run(sheet, [&](const UiDriver& ui, CMyPropertySheet& s, HWND page) {
+    const auto note = [&] {
+      ui.FocusWhenSettled();
+      ui.OnUi([&] {
+        catalogue.push_back(s.State().ModeCatalogue.size());
+        modes.push_back(SheetPages(s).settings.CurrentMode());
+      });
+    };
+    ui.OnUi([&] { Pick(page, IDC_SETTINGS_COLOR, "256 Colors"); });
+    HWND list = OpenDialog(ui, page, IDC_SETTINGS_LIST_MODES, ModeListCaption());
+    ASSERT_NE(list, nullptr);
+    ui.OnUi([&] { seams.display->ChangeMode({32, 800, 600, 75}, false); });
+    note();
+    Type(ui, WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_TRUE(Closes(list));
+    note();
+    ui.OnUi([&] {
+      color = ChildText(page, IDC_SETTINGS_COLOR);
+      s.PressButton(PSBTN_APPLYNOW);
+    });
+    ui.FocusWhenSettled();
+  });
+  const DisplayMode picked{8, 1024, 768, 60};
+  EXPECT_EQ(catalogue, (std::vector<size_t>{26, 29})) << "refilled once the list closed";
+  EXPECT_EQ(modes, (std::vector<DisplayMode>{picked, picked}));
+  EXPECT_EQ(color, "256 Colors");
+  RegKey key;
+  seams.registry->OpenKey(Hive::LocalMachine, "System\\CurrentControlSet\\Services\\Vexel3D\\Device0", key);
+  uint32_t type = 0, size = 4, depth = 0;
+  key.QueryValue("DefaultSettings.BitsPerPel", &type, &depth, &size);
+  EXPECT_EQ(std::tie(type, size, depth), std::make_tuple(kRegDword, 4u, 8u)) << "the choice applied";
 }
 
 TEST_F(SettingsPage, EqualModeLinesBothPickTheFirstOfThem) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <vector>
@@ -132,19 +133,27 @@ HWND UiDriver::FocusWhenSettled(std::chrono::milliseconds timeout) const {
   HWND focus = nullptr;
   PollUntil(timeout, [&] {
     if (MessageBoxOpen()) return false;
-    auto read = std::make_shared<FocusRead>();
-    // The handler owns a reference, so a read that comes late finds its record.
-    if (!::PostMessageA(m_invoker, kReadFocus, 0, reinterpret_cast<LPARAM>(new std::shared_ptr<FocusRead>(read)))) {
-      return false;
-    }
-    PollUntil(timeout, [&] { return read->done.load(); });
-    focus = read->focus.load();
+    focus = FocusAfterPosted(timeout);
     return focus != nullptr;
   });
   return focus;
 }
 
+HWND UiDriver::FocusAfterPosted(std::chrono::milliseconds timeout) const {
+  auto read = std::make_shared<FocusRead>();
+  // The handler owns a reference, so a read that comes late finds its record.
+  if (!::PostMessageA(m_invoker, kReadFocus, 0, reinterpret_cast<LPARAM>(new std::shared_ptr<FocusRead>(read)))) {
+    return nullptr;
+  }
+  PollUntil(timeout, [&] { return read->done.load(); });
+  return read->focus.load();
+}
+
 bool UiDriver::MessageBoxOpen() const { return FindMessageBox(m_uiThread) != nullptr; }
+
+int UiDriver::MessageBoxesOpen() const {
+  return static_cast<int>(std::ranges::count_if(TopLevelWindows(m_uiThread), IsMessageBox));
+}
 
 std::string UiDriver::AnswerMessageBox(int button, std::chrono::milliseconds timeout) const {
   HWND box = nullptr;

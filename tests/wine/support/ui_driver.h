@@ -42,8 +42,12 @@ class UiDriver {
   // is back in a message loop, so whatever ran after a closed box has run
   // (null after the time-out).
   HWND FocusWhenSettled(std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
-  // Whether a message box is open on the UI thread now.
+  // The focus as a message posted now finds it: whatever was posted to the UI
+  // thread before has run, or opened the modal loop that ran this one.
+  HWND FocusAfterPosted(std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;
+  // Whether a message box is open on the UI thread now, and how many are.
   bool MessageBoxOpen() const;
+  int MessageBoxesOpen() const;
 
   DWORD UiThreadId() const { return m_uiThread; }
 
