@@ -47,7 +47,8 @@ struct Figure {
 };
 
 // Runs every figure once per round, in turn, so that a change of the
-// machine's load while the benchmark runs falls on all of them alike.
+// machine's load while the benchmark runs falls on all of them alike, after
+// a first round that is not counted.
 void RunAlternated(std::vector<Figure>& figures, int rounds);
 
 // One line per figure: median, min and max, the ratio of its median to the
