@@ -1,13 +1,17 @@
 // Times the Settings page's first show (tab click to page painted), the
-// opening of its mode list and the handling of one display change for
-// catalogues of 25, 10,000 and 100,000 driver modes and for the simulated
-// board's odd drivers (no modes, one mode, 100,000 hostile modes, a list that
-// changes with each mode set), each beside the About page's first show in the
-// same sheet, and prints the medians. The sheet runs on the simulated board below a registry
-// root of its own, which is deleted afterwards.
-// Run under Wine: bench_settings_page.exe [runs]
+// opening of its mode list ("Current Adapter", button click to list painted)
+// and the handling of one display change for catalogues of 25, 10,000 and
+// 100,000 driver modes and for the simulated board's odd drivers (no modes,
+// one mode, 100,000 hostile modes, a list that changes with each mode set),
+// each beside the About page's first show in the same sheet, in alternated
+// rounds after one that is not counted, and prints each figure's median, min
+// and max, and the process's working set with the page shown and with the
+// list open. The sheet runs on the simulated board below a registry root of
+// its own, which is deleted afterwards.
+// Run under Wine: bench_settings_page.exe [rounds]
 #include <windows.h>
 #include <commctrl.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <chrono>
@@ -44,7 +48,15 @@ vexel::ModeCatalogue DriverModes(size_t count) {
 
 struct Figures {
   double about = 0, settings = 0, modeList = 0, displayChange = 0;
+  // The process's working set in bytes with the Settings page shown, and with the list open.
+  double pageBytes = 0, listBytes = 0;
 };
+
+double WorkingSet() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof(counters));
+  return static_cast<double>(counters.WorkingSetSize);
+}
 
 // One row: the board's words and, for a plain list, the modes put into the
 // catalogue in place of the board's.
@@ -77,14 +89,16 @@ double ClickTab(HWND sheet, int index) {
   return Milliseconds(std::chrono::steady_clock::now() - started).count();
 }
 
-// Clicks "List All Modes ..." and waits until the list has painted.
-double OpenModeList(HWND page) {
+// Clicks "List All Modes ..." and waits until the list has painted; notes
+// the working set while it is open.
+double OpenModeList(HWND page, double& listBytes) {
   const auto started = std::chrono::steady_clock::now();
   ::PostMessageA(::GetDlgItem(page, IDC_SETTINGS_LIST_MODES), BM_CLICK, 0, 0);
   HWND list = WaitForVisible("Current Adapter");
   ::SendMessageA(list, WM_NULL, 0, 0);
   Paint(list);
   const double elapsed = Milliseconds(std::chrono::steady_clock::now() - started).count();
+  listBytes = WorkingSet();
   ::SendMessageA(list, WM_COMMAND, IDCANCEL, 0);
   return elapsed;
 }
@@ -114,7 +128,8 @@ Figures MeasureOnce(const Row& row) {
     HWND hwnd = WaitForVisible("VexelPanel");
     figures.about = ClickTab(hwnd, 0);
     figures.settings = ClickTab(hwnd, 1);
-    figures.modeList = OpenModeList(sheet.GetPage(1)->GetSafeHwnd());
+    figures.pageBytes = WorkingSet();
+    figures.modeList = OpenModeList(sheet.GetPage(1)->GetSafeHwnd(), figures.listBytes);
     // A display change refills from the board, which does not serve an injected list.
     if (row.modes.empty()) figures.displayChange = ChangeDisplay(hwnd, *sheet.GetSeams().display);
     ::PostMessageA(hwnd, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
@@ -124,10 +139,34 @@ Figures MeasureOnce(const Row& row) {
   return figures;
 }
 
+// "median (min-max)" of one figure's runs.
+std::string Cell(const std::vector<double>& times) {
+  const vexel::bench::Spread spread = vexel::bench::SpreadOf(times);
+  char text[64];
+  std::snprintf(text, sizeof(text), "%6.1f (%5.1f-%6.1f)", spread.median, spread.min, spread.max);
+  return text;
+}
+
+double MebibyteMedian(const std::vector<double>& bytes) {
+  return vexel::bench::SpreadOf(bytes).median / (1024.0 * 1024.0);
+}
+
+struct RowTimes {
+  std::vector<double> about, settings, modeList, displayChange, pageBytes, listBytes;
+  void Add(const Figures& f) {
+    about.push_back(f.about);
+    settings.push_back(f.settings);
+    modeList.push_back(f.modeList);
+    displayChange.push_back(f.displayChange);
+    pageBytes.push_back(f.pageBytes);
+    listBytes.push_back(f.listBytes);
+  }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+  const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
   const Row rows[] = {
       {"25 (VexelKite)", "kite", {}},
       {"10000", "kite", DriverModes(10000)},
@@ -137,26 +176,28 @@ int main(int argc, char** argv) {
       {"100000 hostile", "kite,hostilemodes", {}},
       {"26/29 changing", "kite,changingmodes", {}},
   };
-  std::printf("first show (tab click to page painted), mode list opening and one display change, median of %d runs:\n",
-              runs);
-  std::printf("  %-18s %10s %12s %12s %14s\n", "driver modes", "About", "Settings", "mode list", "display change");
-  for (const Row& row : rows) {
-    std::vector<double> about, settings, modeList, displayChange;
-    for (int run = 0; run < runs; ++run) {
-      const Figures f = MeasureOnce(row);
-      about.push_back(f.about);
-      settings.push_back(f.settings);
-      modeList.push_back(f.modeList);
-      displayChange.push_back(f.displayChange);
+  std::printf(
+      "first show (tab click to page painted), mode list opening and one display change in ms,\n"
+      "median (min-max) of %d alternated rounds (%s at the start):\n",
+      rounds, vexel::bench::LoadAverage().c_str());
+  std::vector<RowTimes> times(std::size(rows));
+  // The first round is not counted: it starts what the process starts once.
+  for (int round = -1; round < rounds; ++round) {
+    for (size_t row = 0; row < std::size(rows); ++row) {
+      const Figures figures = MeasureOnce(rows[row]);
+      if (round >= 0) times[row].Add(figures);
       ::RegDeleteTreeA(HKEY_CURRENT_USER, kRoot);
     }
-    std::printf("  %-18s %7.1f ms %9.1f ms %9.1f ms ", row.label.c_str(), vexel::bench::Median(about),
-                vexel::bench::Median(settings), vexel::bench::Median(modeList));
-    if (row.modes.empty()) {
-      std::printf("%11.1f ms\n", vexel::bench::Median(displayChange));
-    } else {
-      std::printf("%14s\n", "-");
-    }
   }
+  std::printf("  %-16s %-21s %-21s %-21s %-21s %s\n", "driver modes", "About", "Settings", "mode list",
+              "display change", "working set: page, list (MiB)");
+  for (size_t row = 0; row < std::size(rows); ++row) {
+    const RowTimes& t = times[row];
+    std::printf("  %-16s %s %s %s %-21s %6.1f %6.1f\n", rows[row].label.c_str(), Cell(t.about).c_str(),
+                Cell(t.settings).c_str(), Cell(t.modeList).c_str(),
+                rows[row].modes.empty() ? Cell(t.displayChange).c_str() : "-", MebibyteMedian(t.pageBytes),
+                MebibyteMedian(t.listBytes));
+  }
+  std::printf("(%s at the end)\n", vexel::bench::LoadAverage().c_str());
   return 0;
 }

@@ -1,21 +1,23 @@
 // Times process start to a visible top-level window: vexelpanel.exe with -n
 // and with the OpenGL probe, against a trivial Win32 program started the same
-// way in the same prefix. Prints medians and the ratios to the baseline.
-// Run under Wine: bench_startup.exe [runs]
+// way in the same prefix, in alternated rounds. Prints each figure's median,
+// min and max, its ratio to the trivial program's median, and the highest
+// peak working set a run had when its window appeared.
+// Run under Wine: bench_startup.exe [rounds] [--before OTHER-vexelpanel.exe] [--every-run]
+// (an earlier build's program, measured in the same rounds).
 #include <windows.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "bench_support.h"
 
 using vexel::bench::BesideThisProgram;
-using vexel::bench::Median;
+using vexel::bench::Figure;
 using vexel::bench::Quoted;
+using vexel::bench::RunResult;
 
 namespace {
 
@@ -41,20 +43,21 @@ bool HasVisibleWindow(DWORD process, const char* caption) {
   return search.found;
 }
 
-// Milliseconds from CreateProcess to the window, or a negative value.
-double TimeToWindow(const std::string& commandLine, const char* caption) {
+// From CreateProcess to the window; the process is ended then.
+RunResult TimeToWindow(const std::string& commandLine, const char* caption) {
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
   std::string line = commandLine;
+  RunResult run;
   const auto started = std::chrono::steady_clock::now();
   if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    return -1;
+    return run;
   }
-  double elapsed = -1;
   while (::WaitForSingleObject(process.hProcess, 1) == WAIT_TIMEOUT) {
     if (HasVisibleWindow(process.dwProcessId, caption)) {
-      elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
+      run.milliseconds = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
+      run.peakBytes = vexel::bench::PeakWorkingSet(process.hProcess);
       break;
     }
   }
@@ -62,26 +65,30 @@ double TimeToWindow(const std::string& commandLine, const char* caption) {
   ::WaitForSingleObject(process.hProcess, 10000);
   ::CloseHandle(process.hThread);
   ::CloseHandle(process.hProcess);
-  return elapsed;
+  return run;
 }
 
-double MedianTimeToWindow(const std::string& commandLine, const char* caption, int runs) {
-  std::vector<double> times;
-  for (int run = 0; run < runs; ++run) times.push_back(TimeToWindow(commandLine, caption));
-  return Median(times);
+Figure WindowFigure(std::string label, std::string commandLine, const char* caption) {
+  return {std::move(label), [commandLine, caption] { return TimeToWindow(commandLine, caption); }};
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+  const vexel::bench::Options options = vexel::bench::ParseOptions(argc, argv, 9);
   const std::string panel = Quoted(BesideThisProgram("vexelpanel.exe"));
-  const double baseline = MedianTimeToWindow(Quoted(BesideThisProgram("trivial_window.exe")), "Trivial Window", runs);
-  const double noProbe = MedianTimeToWindow(panel + " -n", "VexelPanel", runs);
-  const double probe = MedianTimeToWindow(panel, "VexelPanel", runs);
-  std::printf("process start to visible window, median of %d runs:\n", runs);
-  std::printf("  trivial Win32 program  %8.1f ms\n", baseline);
-  std::printf("  vexelpanel -n          %8.1f ms  (%.2f x)\n", noProbe, noProbe / baseline);
-  std::printf("  vexelpanel with probe  %8.1f ms  (%.2f x)\n", probe, probe / baseline);
+  const std::string before = Quoted(options.before);
+  const bool compare = !options.before.empty();
+  std::vector<Figure> figures{
+      WindowFigure("trivial Win32 program", Quoted(BesideThisProgram("trivial_window.exe")), "Trivial Window"),
+      WindowFigure("vexelpanel -n", panel + " -n", "VexelPanel")};
+  if (compare) figures.push_back(WindowFigure("before: vexelpanel -n", before + " -n", "VexelPanel"));
+  figures.push_back(WindowFigure("vexelpanel with probe", panel, "VexelPanel"));
+  if (compare) figures.push_back(WindowFigure("before: vexelpanel with probe", before, "VexelPanel"));
+  std::printf("process start to visible window, %d alternated rounds (%s at the start)\n", options.rounds,
+              vexel::bench::LoadAverage().c_str());
+  vexel::bench::RunAlternated(figures, options.rounds);
+  vexel::bench::PrintFigures(figures, options.everyRun);
+  std::printf("(%s at the end)\n", vexel::bench::LoadAverage().c_str());
   return 0;
 }

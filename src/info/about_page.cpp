@@ -41,6 +41,14 @@ BOOL CMyPropertyPage1::OnInitDialog() {
   return TRUE;
 }
 
+// Nobody sees a quiet run's page, so it is made without the animation and
+// the video codecs the control would load; m_animate then has no window and
+// opening the clip does nothing.
+std::vector<std::uint16_t> CMyPropertyPage1::ControlsLeftOut() const {
+  if (m_context.state.m_bQuiet) return {IDC_ABOUT_ANIMATION};
+  return {};
+}
+
 void CMyPropertyPage1::GatherAndExport() {
   GetAdapterInfo(m_strInfo);
   WriteExport();

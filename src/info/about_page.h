@@ -3,7 +3,9 @@
 // whole work happens the first time it is shown: it gathers the information,
 // writes the export file when asked, and ends a quiet run.
 #pragma once
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "sheet/page_context.h"
 #include "win/animate_ctrl.h"
@@ -33,6 +35,7 @@ class CMyPropertyPage1 : public win::CPropertyPage {
  protected:
   void DoDataExchange(win::CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
+  std::vector<std::uint16_t> ControlsLeftOut() const override;
 
  private:
   // The adapter information, the export file and the quiet run's end.

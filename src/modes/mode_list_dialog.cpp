@@ -1,15 +1,13 @@
 #include "modes/mode_list_dialog.h"
 
-#include <algorithm>
-#include <map>
 #include <optional>
-#include <string>
 #include <vector>
 
-#include "modes/mode_texts.h"
+#include "modes/mode_lines.h"
 #include "modes/settings_rules.h"
 #include "resource.h"
 #include "win/data_exchange.h"
+#include "win/sort_key.h"
 
 namespace vexel {
 
@@ -30,26 +28,18 @@ BOOL CModeListDialog::OnInitDialog() {
 
 // The list box would compare every line it is given with the lines it holds.
 // A driver's long list repeats few distinct lines, so those are put in the
-// list box's order once here (it compares as lstrcmpi does) and appended as
-// they are, each as often as the catalogue lists it.
+// list box's order once here (by the keys of lstrcmpi's comparison, which is
+// the list box's) and appended as they are, each as often as the catalogue
+// lists it.
 void CModeListDialog::FillList() const {
-  std::map<std::string, size_t> repeats;
+  const std::vector<ModeLine> lines = OrderedModeLines(m_catalogue, &win::CaseInsensitiveSortKey);
   size_t bytes = 0;
-  for (const DisplayMode& mode : m_catalogue) {
-    std::string line = ModeText(mode);
-    bytes += line.size() + 1;
-    ++repeats[std::move(line)];
-  }
-  std::vector<const std::pair<const std::string, size_t>*> lines;
-  lines.reserve(repeats.size());
-  for (const auto& line : repeats) lines.push_back(&line);
-  std::ranges::stable_sort(
-      lines, [](const auto* a, const auto* b) { return ::lstrcmpiA(a->first.c_str(), b->first.c_str()) < 0; });
+  for (const ModeLine& line : lines) bytes += (line.text.size() + 1) * line.count;
   m_list.SendMessage(LB_INITSTORAGE, m_catalogue.size(), static_cast<LPARAM>(bytes));
   // Not redrawn, nor its scroll bar set, after each line.
   m_list.SendMessage(WM_SETREDRAW, FALSE);
-  for (const auto* line : lines) {
-    for (size_t i = 0; i < line->second; ++i) m_list.InsertString(-1, line->first);
+  for (const ModeLine& line : lines) {
+    for (size_t i = 0; i < line.count; ++i) m_list.InsertString(-1, line.text);
   }
   m_list.SendMessage(WM_SETREDRAW, TRUE);
 }

@@ -1,5 +1,7 @@
 #include "modes/mode_texts.h"
 
+#include <charconv>
+
 namespace vexel {
 namespace {
 
@@ -8,35 +10,88 @@ constexpr int32_t kCountableBits = 64;
 
 bool IsHardwareDefault(int32_t frequency) { return frequency == 0 || frequency == 1; }
 
-std::string ColorCount(int32_t bitsPerPel) {
+// The mode list formats one text per mode of a driver's list that may hold
+// 100,000 modes, so the texts are built by appending to one string.
+template <typename Number>
+void AppendNumber(std::string& text, Number number) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof(digits), number).ptr;
+  text.append(digits, end);
+}
+
+void AppendColorCount(std::string& text, int32_t bitsPerPel) {
   if (bitsPerPel < 0 || bitsPerPel >= kCountableBits) {
-    return "2^" + std::to_string(bitsPerPel);
+    text += "2^";
+    AppendNumber(text, bitsPerPel);
+  } else {
+    AppendNumber(text, uint64_t{1} << bitsPerPel);
   }
-  return std::to_string(uint64_t{1} << bitsPerPel);
+}
+
+void AppendRefreshText(std::string& text, int32_t frequency) {
+  if (IsHardwareDefault(frequency)) {
+    text += "Hardware default refresh";
+  } else {
+    AppendNumber(text, frequency);
+    text += " Hertz";
+  }
+}
+
+void AppendColorText(std::string& text, int32_t bitsPerPel) {
+  if (bitsPerPel == kTrueColorBits) {
+    text += "True Color";
+  } else {
+    AppendColorCount(text, bitsPerPel);
+    text += " Colors";
+  }
+}
+
+void AppendDesktopAreaText(std::string& text, const DisplayMode& mode) {
+  AppendNumber(text, mode.PelsWidth);
+  text += " by ";
+  AppendNumber(text, mode.PelsHeight);
 }
 
 }  // namespace
 
 std::string RefreshText(int32_t frequency) {
-  return IsHardwareDefault(frequency) ? "Hardware default refresh" : std::to_string(frequency) + " Hertz";
+  std::string text;
+  AppendRefreshText(text, frequency);
+  return text;
 }
 
 std::string ColorText(int32_t bitsPerPel) {
-  return bitsPerPel == kTrueColorBits ? "True Color" : ColorCount(bitsPerPel) + " Colors";
+  std::string text;
+  AppendColorText(text, bitsPerPel);
+  return text;
 }
 
 std::string DesktopAreaText(const DisplayMode& mode) {
-  return std::to_string(mode.PelsWidth) + " by " + std::to_string(mode.PelsHeight);
+  std::string text;
+  AppendDesktopAreaText(text, mode);
+  return text;
 }
 
 std::string ModeText(const DisplayMode& mode) {
-  return DesktopAreaText(mode) + " Pixels, " + ColorText(mode.BitsPerPel) + ", " + RefreshText(mode.DisplayFrequency);
+  std::string text;
+  text.reserve(96);
+  AppendDesktopAreaText(text, mode);
+  text += " Pixels, ";
+  AppendColorText(text, mode.BitsPerPel);
+  text += ", ";
+  AppendRefreshText(text, mode.DisplayFrequency);
+  return text;
 }
 
 std::string RefreshKey(int32_t frequency) {
   return IsHardwareDefault(frequency) ? "Hardware" : std::to_string(frequency);
 }
 
-std::string ColorKey(int32_t bitsPerPel) { return bitsPerPel == kTrueColorBits ? "True" : ColorCount(bitsPerPel); }
+std::string ColorKey(int32_t bitsPerPel) {
+  if (bitsPerPel == kTrueColorBits) return "True";
+  std::string key;
+  AppendColorCount(key, bitsPerPel);
+  return key;
+}
 
 }  // namespace vexel

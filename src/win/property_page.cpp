@@ -1,8 +1,27 @@
 #include "win/property_page.h"
 
+#include <optional>
+#include <span>
+
+#include "win/dialog_template.h"
 #include "win/module.h"
 
 namespace vexel::win {
+namespace {
+
+constexpr WORD kDialogResourceType = 5;  // RT_DIALOG
+
+// The bytes of a dialog template resource, in the language the property
+// sheet would find it in; empty when there is none.
+std::span<const std::uint8_t> TemplateResource(HINSTANCE module, UINT templateId) {
+  HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(kDialogResourceType));
+  HGLOBAL loaded = found ? ::LoadResource(module, found) : nullptr;
+  const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
+  if (!bytes) return {};
+  return {static_cast<const std::uint8_t*>(bytes), ::SizeofResource(module, found)};
+}
+
+}  // namespace
 
 HPROPSHEETPAGE CPropertyPage::CreatePageHandle() {
   PROPSHEETPAGEA page{};
@@ -10,6 +29,15 @@ HPROPSHEETPAGE CPropertyPage::CreatePageHandle() {
   page.dwFlags = PSP_DEFAULT;
   page.hInstance = ResourceModule();
   page.pszTemplate = MAKEINTRESOURCEA(GetTemplateId());
+  const std::vector<std::uint16_t> leftOut = ControlsLeftOut();
+  std::optional<std::vector<std::uint8_t>> lean;
+  if (!leftOut.empty()) lean = DialogTemplateWithout(TemplateResource(page.hInstance, GetTemplateId()), leftOut);
+  // A template that cannot be read keeps every control.
+  if (lean) {
+    m_leanTemplate = std::move(*lean);
+    page.dwFlags |= PSP_DLGINDIRECT;
+    page.pResource = reinterpret_cast<LPCDLGTEMPLATEA>(m_leanTemplate.data());
+  }
   page.pfnDlgProc = &CPropertyPage::PageProc;
   page.lParam = reinterpret_cast<LPARAM>(this);
   return ::CreatePropertySheetPageA(&page);

@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <prsht.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "win/dialog.h"
 
 namespace vexel::win {
@@ -41,6 +44,12 @@ class CPropertyPage : public CDialog {
   HWND GetSheetWindow() const { return GetParent(); }
 
  protected:
+  // Controls of the template that this run's window is made without (none
+  // by default), asked for when the sheet takes the page. A control brings
+  // what it needs when it is created, so one nobody will see can be left
+  // out with all it would have loaded.
+  virtual std::vector<std::uint16_t> ControlsLeftOut() const { return {}; }
+
   virtual BOOL OnSetActive();
   virtual BOOL OnKillActive();
   virtual BOOL OnApply();
@@ -55,6 +64,9 @@ class CPropertyPage : public CDialog {
   bool OnSheetNotify(const NMHDR& header, LRESULT& result);
   static INT_PTR CALLBACK PageProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+  // The template without the controls left out, while there are any: the
+  // page's window is made from it.
+  std::vector<std::uint8_t> m_leanTemplate;
   bool m_bFirstSetActive = true;
   mutable int m_nProgramUpdates = 0;
   bool m_bInitialising = false;

@@ -1,7 +1,5 @@
 #include "info/probe/gl_window.h"
 
-#include <GL/gl.h>
-
 #include <cstdint>
 
 #include "info/probe/error_text.h"
@@ -112,9 +110,9 @@ bool CGlWindow::GlWinOpen(const std::string& title) {
   if (!SetUpPixelFormat()) return false;
   SetUpPalette();
   if (!SetUpContext()) return false;
-  ::glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-  ::glClearIndex(0.0f);
-  ::glLoadIdentity();
+  m_gl->ClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+  m_gl->ClearIndex(0.0f);
+  m_gl->LoadIdentity();
   return true;
 }
 
