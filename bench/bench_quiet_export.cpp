@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
   const bool compare = !options.before.empty();
   std::vector<Figure> figures{
       ExitFigure("trivial Win32 program", Quoted(BesideThisProgram("trivial_window.exe")) + " exit", folder),
+      ExitFigure("bare property sheet, closing", Quoted(BesideThisProgram("bare_sheet.exe")) + " exit", folder),
       ExitFigure("vexelpanel -q -n -f out", Quoted(BesideThisProgram("vexelpanel.exe")) + " -q -n -f out", folder)};
   if (compare)
     figures.push_back(

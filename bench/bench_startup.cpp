@@ -81,6 +81,7 @@ int main(int argc, char** argv) {
   const bool compare = !options.before.empty();
   std::vector<Figure> figures{
       WindowFigure("trivial Win32 program", Quoted(BesideThisProgram("trivial_window.exe")), "Trivial Window"),
+      WindowFigure("bare property sheet, one page", Quoted(BesideThisProgram("bare_sheet.exe")), "Bare Sheet"),
       WindowFigure("vexelpanel -n", panel + " -n", "VexelPanel")};
   if (compare) figures.push_back(WindowFigure("before: vexelpanel -n", before + " -n", "VexelPanel"));
   figures.push_back(WindowFigure("vexelpanel with probe", panel, "VexelPanel"));
