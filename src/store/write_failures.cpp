@@ -6,7 +6,13 @@
 namespace vexel {
 namespace {
 
-std::string MachineKey(std::string_view keyPath) { return "HKEY_LOCAL_MACHINE\\" + std::string(keyPath); }
+// Built by appending: GCC 12 at -O3 takes a literal + string for an
+// overlapping copy and fails the build.
+std::string MachineKey(std::string_view keyPath) {
+  std::string key = "HKEY_LOCAL_MACHINE\\";
+  key += keyPath;
+  return key;
+}
 
 // A settings key path comes from the registry and can be as long as the value
 // that held it. Thousands of characters make a message nobody reads, and
@@ -14,7 +20,10 @@ std::string MachineKey(std::string_view keyPath) { return "HKEY_LOCAL_MACHINE\\"
 constexpr std::size_t kShownNameLimit = 300;
 
 std::string Shown(const std::string& name) {
-  return name.size() <= kShownNameLimit ? name : name.substr(0, kShownNameLimit) + "...";
+  if (name.size() <= kShownNameLimit) return name;
+  std::string shown = name.substr(0, kShownNameLimit);
+  shown += "...";
+  return shown;
 }
 
 }  // namespace
@@ -45,10 +54,18 @@ std::vector<WriteFailure> WriteFailures::Take() {
 std::string WriteFailuresText(const std::vector<WriteFailure>& failures, std::string (*reasonOf)(long status)) {
   std::string text = "Some settings could not be stored:\n";
   for (const WriteFailure& failure : failures) {
-    text += "\n";
-    text += failure.value.empty() ? "The key " + Shown(failure.key) + " could not be opened"
-                                  : "\"" + Shown(failure.value) + "\" in " + Shown(failure.key);
-    text += ": " + reasonOf(failure.status);
+    if (failure.value.empty()) {
+      text += "\nThe key ";
+      text += Shown(failure.key);
+      text += " could not be opened";
+    } else {
+      text += "\n\"";
+      text += Shown(failure.value);
+      text += "\" in ";
+      text += Shown(failure.key);
+    }
+    text += ": ";
+    text += reasonOf(failure.status);
   }
   return text;
 }
