@@ -53,6 +53,8 @@ for row in "${checks[@]}"; do
   while [ -n "$(leftovers "DISABLED_${cases%%:*}")" ] && [ "$waited" -lt 100 ]; do sleep 0.1; waited=$((waited + 1)); done
   [ -n "$(leftovers "DISABLED_${cases%%:*}")" ] && why="FAIL (processes remain)"
   verdict "$why" "$cases (must end $ending): status $status after ${elapsed}s, limit ${limit}s"
+  # What the test printed, so that a failed check can be understood.
+  [ -z "$why" ] || sed 's/^/    /' <<<"$output" | tail -n 40
 done
 
 # A stand-in for wine: each run of the stand-in test prints the next of the
