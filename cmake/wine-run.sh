@@ -148,9 +148,11 @@ named_cause() {
 args=("$@")
 runs=0
 if [ "$gtest" != 1 ]; then
+  started=$SECONDS
   run_once "${args[@]}"
   cat "$log"
   [ "$overran" = 0 ] || echo "wine-run: $exe exceeded ${limit}s; killed the processes it started" >&2
+  [ "$status" = 0 ] || echo "wine-run: $(basename "$exe") ended with status $status after $((SECONDS - started)) s" >&2
   exit "$status"
 fi
 
