@@ -6,13 +6,7 @@
 namespace vexel {
 namespace {
 
-// Built by appending: GCC 12 at -O3 takes a literal + string for an
-// overlapping copy and fails the build.
-std::string MachineKey(std::string_view keyPath) {
-  std::string key = "HKEY_LOCAL_MACHINE\\";
-  key += keyPath;
-  return key;
-}
+std::string MachineKey(std::string_view keyPath) { return "HKEY_LOCAL_MACHINE\\" + std::string(keyPath); }
 
 // A settings key path comes from the registry and can be as long as the value
 // that held it. Thousands of characters make a message nobody reads, and
@@ -20,10 +14,7 @@ std::string MachineKey(std::string_view keyPath) {
 constexpr std::size_t kShownNameLimit = 300;
 
 std::string Shown(const std::string& name) {
-  if (name.size() <= kShownNameLimit) return name;
-  std::string shown = name.substr(0, kShownNameLimit);
-  shown += "...";
-  return shown;
+  return name.size() <= kShownNameLimit ? name : name.substr(0, kShownNameLimit) + "...";
 }
 
 }  // namespace
@@ -53,6 +44,8 @@ std::vector<WriteFailure> WriteFailures::Take() {
 
 std::string WriteFailuresText(const std::vector<WriteFailure>& failures, std::string (*reasonOf)(long status)) {
   std::string text = "Some settings could not be stored:\n";
+  // Appended piece by piece: GCC 12 at -O3 takes a short literal + string
+  // here for an overlapping copy (-Wrestrict) and fails the build.
   for (const WriteFailure& failure : failures) {
     if (failure.value.empty()) {
       text += "\nThe key ";
