@@ -9,12 +9,10 @@
 namespace vexel::win {
 namespace {
 
-constexpr WORD kDialogResourceType = 5;  // RT_DIALOG
-
 // The bytes of a dialog template resource, in the language the property
 // sheet would find it in; empty when there is none.
 std::span<const std::uint8_t> TemplateResource(HINSTANCE module, UINT templateId) {
-  HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(kDialogResourceType));
+  HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(templateId), RT_DIALOG);
   HGLOBAL loaded = found ? ::LoadResource(module, found) : nullptr;
   const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
   if (!bytes) return {};
